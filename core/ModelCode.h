@@ -23,6 +23,8 @@ constexpr bool HasMrImageDefaults(int modelCode) {
 }
 
 // MR settings can be edited for every code except the two RS232 models.
-constexpr bool SupportsMr(int modelCode) { return !IsRs232Model(modelCode); }
+constexpr bool SupportsMr(int modelCode) {
+    return !IsRs232Model(modelCode);
+}
 
 } // namespace zelt

@@ -1,5 +1,6 @@
-#include "ModelCode.h"
 #include "TemplateImage.h"
+
+#include "ModelCode.h"
 
 #include <gtest/gtest.h>
 
