@@ -4,7 +4,7 @@ set -euo pipefail
 build=$1
 shopt -s nullglob
 status=0
-for b in "$build"/bench/bench_*; do
+for b in "$build"/bin/bench_*; do
     [ -x "$b" ] || continue
     echo "== $(basename "$b")"
     QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$b" || status=1

@@ -6,7 +6,7 @@ build=$1
 seconds=${2:-60}
 shopt -s nullglob
 status=0
-for f in "$build"/fuzz/fuzz_*; do
+for f in "$build"/bin/fuzz_*; do
     [ -x "$f" ] || continue
     name=$(basename "$f")
     corpus="$build/../fuzz-corpus/$name"
