@@ -1,0 +1,49 @@
+#include "FileRead.h"
+
+namespace zelt {
+
+namespace {
+
+constexpr const char* kIsFolderReason = "it is a folder";
+constexpr const char* kNotRegularReason = "it is not a regular file";
+
+std::string CannotReadMessage(const std::filesystem::path& path, const std::string& reason) {
+    return "Cannot read \"" + path.string() + "\": " + reason + ".";
+}
+
+} // namespace
+
+std::string CannotOpenMessage(const std::filesystem::path& path, const std::string& reason) {
+    return "Cannot open \"" + path.string() + "\": " + reason + ".";
+}
+
+std::optional<std::string> ReadFileStart(const std::filesystem::path& path, std::size_t maxBytes,
+                                         std::vector<std::uint8_t>& bytes, FileSystem& fileSystem) {
+    bytes.clear();
+    FileStatus status;
+    if (const std::error_code ec = fileSystem.Status(path, status)) {
+        return CannotOpenMessage(path, ec.message());
+    }
+    if (!status.exists) {
+        return CannotOpenMessage(
+            path, std::make_error_code(std::errc::no_such_file_or_directory).message());
+    }
+    if (status.isDirectory) {
+        return CannotOpenMessage(path, kIsFolderReason);
+    }
+    if (!status.isRegular) {
+        return CannotOpenMessage(path, kNotRegularReason);
+    }
+    bytes.resize(maxBytes);
+    std::size_t got = 0;
+    if (const std::error_code ec = fileSystem.ReadPrefix(path, bytes, got)) {
+        bytes.clear();
+        // Failing to open and failing half-way read differently to the user.
+        return got == 0 ? CannotOpenMessage(path, ec.message())
+                        : CannotReadMessage(path, ec.message());
+    }
+    bytes.resize(got);
+    return std::nullopt;
+}
+
+} // namespace zelt

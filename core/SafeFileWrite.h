@@ -1,0 +1,22 @@
+#pragma once
+
+#include "FileSystem.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace zelt {
+
+// Replaces the file at path with bytes without ever leaving a damaged file behind: the bytes
+// go to a new file in the same folder, which is flushed to the device and then renamed over
+// the old one. Whatever fails on the way (a full disk, a read-only folder or file, a vanished
+// device), the old file stays exactly as it was and no temporary file is left over.
+// Returns the message for the user on failure (naming the path and the system's reason).
+std::optional<std::string> WriteFileSafely(const std::filesystem::path& path,
+                                           std::span<const std::uint8_t> bytes,
+                                           FileSystem& fileSystem = RealFileSystem());
+
+} // namespace zelt

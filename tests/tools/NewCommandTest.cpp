@@ -1,0 +1,68 @@
+#include "ModelCode.h"
+#include "TemplateImage.h"
+#include "ZeltToolTest.h"
+
+#include <gtest/gtest.h>
+
+namespace zelt {
+namespace {
+
+using testing::ReadBytes;
+using testing::RunZeltTool;
+using testing::TempDir;
+
+std::vector<std::uint8_t> NewImageBytes(int model) {
+    const TemplateImage image = MakeNewImage(model);
+    return {image.begin(), image.end()};
+}
+
+TEST(ZeltToolNew, WritesTheNewImageOfEveryModel) {
+    TempDir dir;
+    for (int model = kModelRM0480; model <= kModelTK0530; ++model) {
+        const std::string out = dir / ("m" + std::to_string(model));
+        const auto r = RunZeltTool({"new", "--model", std::to_string(model), "-o", out});
+        EXPECT_EQ(r.exitStatus, 0) << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(ReadBytes(out), NewImageBytes(model)) << model;
+    }
+}
+
+TEST(ZeltToolNew, ModelDefaultsTo2013) {
+    TempDir dir;
+    const auto r = RunZeltTool({"new", "-o", dir / "t"});
+    EXPECT_EQ(r.exitStatus, 0) << r.err;
+    EXPECT_EQ(ReadBytes(dir / "t"), NewImageBytes(kModelRM0480));
+}
+
+TEST(ZeltToolNew, OverwritesAnExistingFileWhole) {
+    TempDir dir;
+    testing::WriteBytes(dir / "t", std::vector<std::uint8_t>(5000, 0x41));
+    const auto r = RunZeltTool({"new", "--model", "2018", "--output", dir / "t"});
+    EXPECT_EQ(r.exitStatus, 0) << r.err;
+    EXPECT_EQ(ReadBytes(dir / "t"), NewImageBytes(kModelTK0530));
+}
+
+TEST(ZeltToolNew, UnwritableOutputIsAnIoError) {
+    TempDir dir;
+    const std::string out = dir / "missing-folder" / "t";
+    const auto r = RunZeltTool({"new", "-o", out});
+    EXPECT_EQ(r.exitStatus, 2);
+    EXPECT_EQ(r.err, "Cannot save \"" + out + "\": No such file or directory.\n");
+}
+
+TEST(ZeltToolNew, UnknownModelOrMissingOutputIsAUsageError) {
+    TempDir dir;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"new", "--model", "2012", "-o", dir / "t"},
+          {"new", "--model", "2019", "-o", dir / "t"},
+          {"new", "--model", "RM0480", "-o", dir / "t"},
+          {"new", "--model", "2013"}}) {
+        const auto r = RunZeltTool(args);
+        EXPECT_EQ(r.exitStatus, 2) << args[2];
+        EXPECT_FALSE(r.err.empty());
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "t"));
+}
+
+} // namespace
+} // namespace zelt

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Command.h"
+
+#include <memory>
+#include <vector>
+
+namespace zelt::tool {
+
+// One factory per verb, each defined in the verb's own file.
+std::unique_ptr<Command> MakeNewCommand();
+std::unique_ptr<Command> MakeCheckCommand();
+
+// Every verb in the order `zelt-tool --help` lists them.
+std::vector<std::unique_ptr<Command>> MakeAllCommands();
+
+} // namespace zelt::tool

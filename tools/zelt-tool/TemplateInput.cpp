@@ -1,0 +1,31 @@
+#include "TemplateInput.h"
+
+#include "TemplateFile.h"
+
+namespace zelt::tool {
+
+std::optional<LoadedTemplate> LoadTemplate(const std::string& path, int modelCode,
+                                           Console& console) {
+    TemplateFileContents file = ReadTemplateFile(path);
+    if (!file.image) {
+        console.err << file.message << '\n';
+        return std::nullopt;
+    }
+    LoadedTemplate loaded;
+    loaded.data.modelCode = modelCode;
+    loaded.data.image = *file.image;
+    if (auto message = ValidateImage(loaded.data.image)) {
+        loaded.validationMessage = std::move(*message);
+    }
+    return loaded;
+}
+
+bool SaveImage(const std::string& path, const TemplateImage& image, Console& console) {
+    if (auto message = WriteTemplateFile(path, image)) {
+        console.err << *message << '\n';
+        return false;
+    }
+    return true;
+}
+
+} // namespace zelt::tool
