@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config git
     clang libclang-rt-14-dev clang-format
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libx11-dev
     libhidapi-dev
     libcli11-dev
     libgtest-dev libgmock-dev googletest

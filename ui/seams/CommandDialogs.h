@@ -1,0 +1,35 @@
+#pragma once
+
+#include "CommPort.h"
+
+#include <optional>
+#include <string>
+
+namespace zelt {
+
+// The dialogs that commands open. Each method shows one modal dialog and returns what the user
+// chose; every way out other than confirming (Cancel, Esc, the close button) gives the "nothing
+// chosen" value. The widget implementation opens real dialogs; tests script the answers.
+//
+// A command that needs a further dialog gets a method here, a dialog class in ui/dialogs, the
+// call in WidgetCommandDialogs and a scripted answer in the test double.
+class CommandDialogs {
+public:
+    virtual ~CommandDialogs() = default;
+
+    // "Select Communication Port", with "PS/2" preselected.
+    virtual std::optional<CommPort> ChoosePort() = 0;
+
+    // File dialogs for template files. Template files have no extension of their own, so every
+    // file is offered. Paths are in the file system's own encoding.
+    virtual std::optional<std::string> GetOpenTemplatePath(const std::string& startDirectory) = 0;
+    virtual std::optional<std::string> GetSaveTemplatePath(const std::string& suggestedPath) = 0;
+
+    // "Select Keyboard": true only when the user answers Yes.
+    virtual bool ConfirmSelectKeyboard() = 0;
+
+    // "About ZELT".
+    virtual void ShowAbout() = 0;
+};
+
+} // namespace zelt

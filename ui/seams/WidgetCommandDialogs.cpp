@@ -1,0 +1,58 @@
+#include "seams/WidgetCommandDialogs.h"
+
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CSelectKeyboard.h"
+#include "dialogs/PortChoiceDialog.h"
+
+#include <QFile>
+#include <QFileDialog>
+
+namespace zelt {
+
+namespace {
+
+// Template files are bare 2048-byte images without an extension of their own.
+const char* const kAllFilesFilter = "All Files (*)";
+
+std::optional<std::string> ToLocalPath(const QString& chosen) {
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return QFile::encodeName(chosen).toStdString();
+}
+
+} // namespace
+
+std::optional<CommPort> WidgetCommandDialogs::ChoosePort() {
+    PortChoiceDialog dialog(parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Choice();
+}
+
+std::optional<std::string>
+WidgetCommandDialogs::GetOpenTemplatePath(const std::string& startDirectory) {
+    return ToLocalPath(QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"),
+                                                    QFile::decodeName(startDirectory.c_str()),
+                                                    QString::fromLatin1(kAllFilesFilter)));
+}
+
+std::optional<std::string>
+WidgetCommandDialogs::GetSaveTemplatePath(const std::string& suggestedPath) {
+    return ToLocalPath(QFileDialog::getSaveFileName(parent_, QStringLiteral("Save As"),
+                                                    QFile::decodeName(suggestedPath.c_str()),
+                                                    QString::fromLatin1(kAllFilesFilter)));
+}
+
+bool WidgetCommandDialogs::ConfirmSelectKeyboard() {
+    CSelectKeyboard dialog(parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void WidgetCommandDialogs::ShowAbout() {
+    CAboutDlg dialog(parent_);
+    dialog.exec();
+}
+
+} // namespace zelt
