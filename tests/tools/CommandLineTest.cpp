@@ -10,16 +10,33 @@ using testing::RunZeltTool;
 TEST(ZeltToolCommandLine, HelpListsEveryCommandAndSucceeds) {
     const auto r = RunZeltTool({"--help"});
     EXPECT_EQ(r.exitStatus, 0);
-    for (const char* verb : {"new", "check"}) {
+    for (const char* verb : {"new", "check", "keys", "encode", "space"}) {
         EXPECT_NE(r.out.find(verb), std::string::npos) << verb;
     }
 }
 
 TEST(ZeltToolCommandLine, EveryOptionHasHelpText) {
-    const auto r = RunZeltTool({"new", "--help"});
-    EXPECT_EQ(r.exitStatus, 0);
-    EXPECT_NE(r.out.find("Keyboard model code"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Template file to write"), std::string::npos) << r.out;
+    const std::pair<const char*, std::vector<const char*>> verbs[] = {
+        {"new", {"Keyboard model code", "Template file to write"}},
+        {"check", {"Keyboard model code", "Template file to check"}},
+        {"keys", {"Keyboard model code", "Template file to read"}},
+        {"space", {"Keyboard model code", "Template file to read"}},
+        {"encode", {"--escaped", "TEXT..."}},
+    };
+    for (const auto& [verb, texts] : verbs) {
+        const auto r = RunZeltTool({verb, "--help"});
+        EXPECT_EQ(r.exitStatus, 0) << verb;
+        for (const char* text : texts) {
+            EXPECT_NE(r.out.find(text), std::string::npos) << verb << ": " << text;
+        }
+    }
+}
+
+TEST(ZeltToolCommandLine, FailingOutputOfACommandIsReported) {
+    const auto r = testing::RunProcess(
+        "/bin/sh", {"-c", std::string(ZELT_TOOL_PATH) + " encode abc > /dev/full"});
+    EXPECT_EQ(r.exitStatus, 2);
+    EXPECT_EQ(r.err, "Cannot write the output.\n");
 }
 
 TEST(ZeltToolCommandLine, UsageErrorsExitWith2) {

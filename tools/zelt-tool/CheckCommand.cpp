@@ -1,4 +1,6 @@
 #include "Commands.h"
+#include "KeyContent.h"
+#include "KeyContentDecoder.h"
 #include "ModelOption.h"
 #include "TemplateInput.h"
 
@@ -7,27 +9,37 @@
 namespace zelt::tool {
 namespace {
 
-// zelt-tool check FILE: the messages the editor would show when opening the file.
+// zelt-tool check FILE: the messages the editor would show when opening the file, and those
+// that saving it again would meet.
 class CheckCommand final : public Command {
 public:
     CLI::App* Register(CLI::App& app) override {
         CLI::App* command = app.add_subcommand(
-            "check", "Print the load check's message for a template file; exit 1 if there is one");
+            "check", "Print the load check's message and every key whose decoded content could "
+                     "not be saved again; exit 1 if there is any");
         command->add_option("FILE", file_, "Template file to check")->required();
         AddModelOption(*command, modelCode_);
         return command;
     }
 
     int Run(Console& console) override {
-        const auto loaded = LoadTemplate(file_, modelCode_, console);
+        auto loaded = LoadTemplate(file_, modelCode_, console);
         if (!loaded) {
             return kExitFailure;
         }
+        int status = kExitSuccess;
         if (!loaded->validationMessage.empty()) {
             console.out << loaded->validationMessage << '\n';
-            return kExitInvalid;
+            status = kExitInvalid;
         }
-        return kExitSuccess;
+        DecodeImage(loaded->data);
+        for (int key = 1; key <= kKeyCount; ++key) {
+            if (!IsValidContent(loaded->data.keyContents[static_cast<std::size_t>(key - 1)])) {
+                console.out << "Key " << key << ": " << kWrongWordMessage << '\n';
+                status = kExitInvalid;
+            }
+        }
+        return status;
     }
 
 private:

@@ -6,6 +6,9 @@ std::vector<std::unique_ptr<Command>> MakeAllCommands() {
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(MakeNewCommand());
     commands.push_back(MakeCheckCommand());
+    commands.push_back(MakeKeysCommand());
+    commands.push_back(MakeEncodeCommand());
+    commands.push_back(MakeSpaceCommand());
     return commands;
 }
 

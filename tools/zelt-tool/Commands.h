@@ -10,6 +10,9 @@ namespace zelt::tool {
 // One factory per verb, each defined in the verb's own file.
 std::unique_ptr<Command> MakeNewCommand();
 std::unique_ptr<Command> MakeCheckCommand();
+std::unique_ptr<Command> MakeKeysCommand();
+std::unique_ptr<Command> MakeEncodeCommand();
+std::unique_ptr<Command> MakeSpaceCommand();
 
 // Every verb in the order `zelt-tool --help` lists them.
 std::vector<std::unique_ptr<Command>> MakeAllCommands();

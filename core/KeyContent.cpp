@@ -1,0 +1,328 @@
+#include "KeyContent.h"
+
+#include "KeyContentDecoder.h"
+#include "KeyContentSyntax.h"
+#include "KeyRecordCodes.h"
+#include "KeywordTables.h"
+
+#include <cstring>
+
+namespace zelt {
+
+using syntax::DelayKeywordValue;
+using syntax::IsShiftLevelKeyword;
+using syntax::IsValidDelay;
+using syntax::ScanKeyContent;
+using syntax::ShiftLevelDigit;
+using syntax::StartsWith;
+
+namespace {
+
+// A record under construction in a fixed span. Codes are appended whole or not at all.
+class RecordBuffer {
+public:
+    explicit RecordBuffer(std::span<std::uint8_t> out) : out_(out) {}
+
+    bool Append(const std::uint8_t* bytes, std::size_t count) {
+        if (size_ + count > out_.size()) {
+            return false;
+        }
+        lastStart_ = size_;
+        std::memcpy(out_.data() + size_, bytes, count);
+        size_ += count;
+        return true;
+    }
+    void Clear() { size_ = lastStart_ = 0; }
+    void DropLastCode() { size_ = lastStart_; }
+    std::size_t Size() const { return size_; }
+    std::size_t Capacity() const { return out_.size(); }
+
+    // Puts the scan-code record's lead byte in front; the caller made room for it.
+    void PrependLead() {
+        std::memmove(out_.data() + 1, out_.data(), size_);
+        out_[0] = kScanRecordLead;
+        ++size_;
+    }
+
+private:
+    std::span<std::uint8_t> out_;
+    std::size_t size_ = 0;
+    std::size_t lastStart_ = 0;
+};
+
+// Builds the record of a text. A shift-level selector, a keyword without translation and a
+// stray "]" end the walk with the output as it stands; an unfinished keyword at the end empties
+// it; otherwise a scan-code record gets its lead byte at the end of the walk.
+class Encoder {
+public:
+    explicit Encoder(RecordBuffer& out) : out_(out) {}
+
+    bool Plain(std::uint8_t c) {
+        if (scanCode_) {
+            out_.Clear();
+            return true;
+        }
+        // A 0x00 would end the record early; only invalid texts hold one, and it is left out.
+        return c == kRecordTerminator || Add(&c, 1);
+    }
+    bool Literal(std::uint8_t c) {
+        const std::uint8_t code = c == '[' ? kLeftBracketCode : kRightBracketCode;
+        return Add(&code, 1);
+    }
+    bool DroppedKeyword() { return true; }
+    bool StrayClose() { return Stop(); }
+    bool Keyword(std::string_view keyword) {
+        if (keyword == kSeparatorKeyword) {
+            return Add(&kSeparatorCode, 1);
+        }
+        if (keyword == kCapsKeyword) {
+            const std::uint8_t caps[] = {kFunctionCode, kCapsCode};
+            return Add(caps, 2);
+        }
+        if (keyword == kCarriageReturnKeyword) {
+            return Add(&kCarriageReturnCode, 1);
+        }
+        if (StartsWith(keyword, kDelayKeywordPrefix)) {
+            // A delay out of range would store 0x00 or a meaningless value; like any keyword
+            // without translation it ends the output instead.
+            const int value = DelayKeywordValue(keyword);
+            if (!IsValidDelay(value)) {
+                return Stop();
+            }
+            const std::uint8_t delay[] = {kFunctionCode, static_cast<std::uint8_t>(value)};
+            return Add(delay, 2);
+        }
+        if (StartsWith(keyword, kShiftLevelKeywordPrefix)) {
+            const int level = ShiftLevelDigit(keyword);
+            if (level != 0) {
+                std::uint8_t selector[kMaxShiftLevel + 1];
+                std::memset(selector, kScanRecordLead, sizeof selector);
+                Add(selector, static_cast<std::size_t>(level) + 1);
+            }
+            return Stop();
+        }
+        scanCode_ = true;
+        const ScanCodeKeyword* found = FindScanCodeKeyword(keyword);
+        if (found == nullptr) {
+            return Stop();
+        }
+        return Add(found->bytes.data(), found->size);
+    }
+    void End(bool insideKeyword) {
+        if (insideKeyword) {
+            out_.Clear();
+            stopped_ = true;
+        }
+    }
+
+    RecordFit Finish() {
+        if (stopped_) {
+            return {out_.Size(), !cut_};
+        }
+        if (scanCode_) {
+            if (out_.Size() + 1 > out_.Capacity()) {
+                out_.DropLastCode();
+                cut_ = true;
+            }
+            // A lead byte alone would decode as an empty key.
+            if (cut_ && out_.Size() == 0) {
+                return {0, false};
+            }
+            out_.PrependLead();
+        }
+        return {out_.Size(), !cut_};
+    }
+
+private:
+    bool Add(const std::uint8_t* bytes, std::size_t count) {
+        if (!out_.Append(bytes, count)) {
+            cut_ = true;
+            return false;
+        }
+        return true;
+    }
+    bool Stop() {
+        stopped_ = true;
+        return false;
+    }
+
+    RecordBuffer& out_;
+    bool scanCode_ = false;
+    bool stopped_ = false;
+    bool cut_ = false;
+};
+
+class SizeCounter {
+public:
+    bool Plain(std::uint8_t c) {
+        size_ += c != kRecordTerminator ? 1 : 0;
+        return true;
+    }
+    bool Literal(std::uint8_t) {
+        ++size_;
+        return true;
+    }
+    bool DroppedKeyword() { return true; }
+    bool StrayClose() { return true; }
+    bool Keyword(std::string_view keyword) {
+        if (keyword == kSeparatorKeyword || keyword == kCarriageReturnKeyword) {
+            size_ += 1;
+        } else if (keyword == kCapsKeyword || StartsWith(keyword, kDelayKeywordPrefix)) {
+            size_ += 2;
+        } else if (const int level = ShiftLevelDigit(keyword); level != 0) {
+            // A shift-level selector is the whole record.
+            shiftLevelSize_ = level + 1;
+            return false;
+        } else {
+            scanCode_ = true;
+            if (const ScanCodeKeyword* found = FindScanCodeKeyword(keyword)) {
+                size_ += found->size;
+            }
+        }
+        return true;
+    }
+    void End(bool) {}
+
+    int Result() const {
+        return shiftLevelSize_ != 0 ? shiftLevelSize_ : size_ + (scanCode_ ? 1 : 0);
+    }
+
+private:
+    int size_ = 0;
+    int shiftLevelSize_ = 0;
+    bool scanCode_ = false;
+};
+
+// Syntax of ASCII code mode and of the shift-level text.
+class AsciiChecker {
+public:
+    explicit AsciiChecker(std::string_view text) : text_(text) {}
+
+    bool Plain(std::uint8_t c) {
+        // 0x00 ends a record, 0xFD starts a function code and 0xFF marks scan-code and
+        // shift-level records: none of them can stand for itself among ASCII characters.
+        return Accept(c != kRecordTerminator && c != kFunctionCode && c != kScanRecordLead);
+    }
+    bool Literal(std::uint8_t) { return true; }
+    bool DroppedKeyword() { return true; }
+    bool StrayClose() { return Accept(false); }
+    bool Keyword(std::string_view keyword) {
+        if (keyword == kSeparatorKeyword || keyword == kCapsKeyword ||
+            keyword == kCarriageReturnKeyword) {
+            return true;
+        }
+        if (StartsWith(keyword, kDelayKeywordPrefix)) {
+            return Accept(IsValidDelay(DelayKeywordValue(keyword)));
+        }
+        return Accept(keyword == text_ && IsShiftLevelKeyword(keyword));
+    }
+    void End(bool insideKeyword) { Accept(!insideKeyword); }
+
+    bool Valid() const { return valid_; }
+
+private:
+    bool Accept(bool ok) {
+        valid_ = valid_ && ok;
+        return valid_;
+    }
+    std::string_view text_;
+    bool valid_ = true;
+};
+
+// Syntax of scan code mode: keywords with a translation and nothing else.
+class ScanCodeChecker {
+public:
+    bool Plain(std::uint8_t) { return Accept(false); }
+    bool Literal(std::uint8_t) { return Accept(false); }
+    bool DroppedKeyword() { return Accept(false); }
+    bool StrayClose() { return Accept(false); }
+    bool Keyword(std::string_view keyword) {
+        return Accept(
+            FindScanCodeKeyword(keyword) != nullptr || keyword == kSeparatorKeyword ||
+            (StartsWith(keyword, kDelayKeywordPrefix) && IsValidDelay(DelayKeywordValue(keyword))));
+    }
+    void End(bool insideKeyword) { Accept(!insideKeyword); }
+
+    bool Valid() const { return valid_; }
+
+private:
+    bool Accept(bool ok) {
+        valid_ = valid_ && ok;
+        return valid_;
+    }
+    bool valid_ = true;
+};
+
+std::span<std::uint8_t> Bytes(std::string& s) {
+    return {reinterpret_cast<std::uint8_t*>(s.data()), s.size()};
+}
+
+// True when the record of text, stored and read back by the decoder, ends at its own
+// terminator and encodes to the same bytes. Bytes that are not a record follow the terminator,
+// so a decoder that swallows it is caught.
+bool SurvivesReload(std::string_view text) {
+    const std::string record = EncodeKeyContent(text);
+    std::string stored = record;
+    stored += std::string_view("\0\x01\x01\x01\x01\0", 6);
+    std::string decoded;
+    const std::size_t next = DecodeRecordInto(Bytes(stored), 0, decoded);
+    return next == record.size() + 1 && EncodeKeyContent(decoded) == record;
+}
+
+} // namespace
+
+bool IsAsciiContent(std::string_view text) {
+    AsciiChecker checker(text);
+    ScanKeyContent(text, checker);
+    return checker.Valid() && SurvivesReload(text);
+}
+
+bool IsScanCodeContent(std::string_view text) {
+    ScanCodeChecker checker;
+    ScanKeyContent(text, checker);
+    return checker.Valid() && SurvivesReload(text);
+}
+
+bool IsValidContent(std::string_view text) {
+    return IsAsciiContent(text) || IsScanCodeContent(text);
+}
+
+std::string TranslateKeyword(std::string_view keyword) {
+    if (const ScanCodeKeyword* found = FindScanCodeKeyword(keyword)) {
+        const auto bytes = found->Bytes();
+        return {bytes.begin(), bytes.end()};
+    }
+    if (keyword == kSeparatorKeyword) {
+        return std::string(1, static_cast<char>(kSeparatorCode));
+    }
+    if (StartsWith(keyword, kDelayKeywordPrefix)) {
+        const int value = DelayKeywordValue(keyword);
+        if (IsValidDelay(value)) {
+            return {static_cast<char>(kFunctionCode), static_cast<char>(value)};
+        }
+    }
+    return {};
+}
+
+RecordFit EncodeKeyContentInto(std::string_view text, std::span<std::uint8_t> out) {
+    RecordBuffer buffer(out);
+    Encoder encoder(buffer);
+    ScanKeyContent(text, encoder);
+    return encoder.Finish();
+}
+
+std::string EncodeKeyContent(std::string_view text) {
+    // No element encodes to more bytes than it has characters; the lead byte adds one.
+    std::string record(text.size() + 1, '\0');
+    const RecordFit fit = EncodeKeyContentInto(text, Bytes(record));
+    record.resize(fit.size);
+    return record;
+}
+
+int GetEncodedSize(std::string_view text) {
+    SizeCounter counter;
+    ScanKeyContent(text, counter);
+    return counter.Result();
+}
+
+} // namespace zelt
