@@ -1,0 +1,78 @@
+#include "view/CZELTView.h"
+
+#include "view/ViewFont.h"
+#include "view/ViewGeometry.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zelt {
+
+namespace {
+
+QRect ToRect(const view::Box& box) {
+    return QRect(box.left, box.top, box.right - box.left, box.bottom - box.top);
+}
+
+} // namespace
+
+CZELTView::CZELTView(ViewDocument& document, MessageSink& messages, QWidget* parent)
+    : QWidget(parent), controller_(document, messages), painter_(MakeViewFont()),
+      mouse_(controller_) {
+    setObjectName(QStringLiteral("editorView"));
+    setMinimumSize(view::kViewWidth, view::kViewHeight);
+    setFocusPolicy(Qt::StrongFocus);
+    // Everything is painted, so Qt need not clear the background first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CZELTView::InitialUpdate() {
+    controller_.InitialUpdate();
+    RedrawAll();
+}
+
+void CZELTView::Apply(Redraw redraw) {
+    switch (redraw) {
+    case Redraw::None:
+        return;
+    case Redraw::ContentBox:
+        RedrawContentBox();
+        break;
+    case Redraw::StatusArea:
+        RedrawStatusArea();
+        break;
+    case Redraw::All:
+        RedrawAll();
+        break;
+    }
+    emit StateChanged();
+}
+
+void CZELTView::RedrawAll() {
+    update();
+}
+void CZELTView::RedrawContentBox() {
+    update(ToRect(view::kContentBox));
+}
+void CZELTView::RedrawStatusArea() {
+    update(ToRect(view::kStatusArea));
+}
+
+QImage CZELTView::Render() {
+    QImage image(view::kViewWidth, view::kViewHeight, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter_.Paint(painter, controller_, image.rect());
+    return image;
+}
+
+void CZELTView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter_.Paint(painter, controller_, rect());
+}
+
+void CZELTView::mousePressEvent(QMouseEvent* event) {
+    Apply(mouse_.Press(*event));
+    QWidget::mousePressEvent(event);
+}
+
+} // namespace zelt

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "view/ViewController.h"
+#include "view/ViewMouseHandler.h"
+#include "view/ViewPainter.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace zelt {
+
+// The editor view: the key picture, the status lines and the content box. It paints what its
+// controller holds and hands mouse (and later key) events to it; all decisions live in the
+// controller and its helpers.
+class CZELTView final : public QWidget {
+    Q_OBJECT
+public:
+    CZELTView(ViewDocument& document, MessageSink& messages, QWidget* parent = nullptr);
+
+    ViewController& Controller() { return controller_; }
+    const ViewPainter& Painter() const { return painter_; }
+
+    // Resets the selection for a new or loaded template and repaints.
+    void InitialUpdate();
+
+    // Repaints as an operation asked for.
+    void Apply(Redraw redraw);
+    void RedrawAll();
+    void RedrawContentBox();
+    void RedrawStatusArea();
+
+    // The whole view painted into an image of the view's fixed picture size.
+    QImage Render();
+
+signals:
+    // The view's state changed; command availability may have changed with it.
+    void StateChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    ViewController controller_;
+    ViewPainter painter_;
+    ViewMouseHandler mouse_;
+};
+
+} // namespace zelt

@@ -1,0 +1,50 @@
+#include "view/ViewFont.h"
+
+#include "view/ViewGeometry.h"
+
+#include <QFontMetricsF>
+#include <QString>
+
+#include <cmath>
+
+namespace zelt {
+
+namespace {
+
+constexpr int kCellHeight = 16;
+constexpr int kFirstPixelSize = 15;
+constexpr int kSmallestPixelSize = 9;
+constexpr int kFullStretch = 100;
+
+QFont BaseFont(int pixelSize) {
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::TypeWriter, QFont::PreferDefault);
+    font.setFixedPitch(true);
+    font.setWeight(QFont::Bold);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+} // namespace
+
+QFont MakeViewFont() {
+    // The largest size whose line fits the 16-pixel cell.
+    QFont font = BaseFont(kFirstPixelSize);
+    for (int size = kFirstPixelSize; size >= kSmallestPixelSize; --size) {
+        font = BaseFont(size);
+        if (QFontMetricsF(font).height() <= kCellHeight + 0.5) {
+            break;
+        }
+    }
+    // Narrow the glyphs to the cell, then make up the rounding with letter spacing so that n
+    // characters take exactly n cells.
+    const qreal natural = QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'));
+    if (natural > view::kCellWidth) {
+        font.setStretch(static_cast<int>(std::floor(kFullStretch * view::kCellWidth / natural)));
+    }
+    const qreal narrowed = QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'));
+    font.setLetterSpacing(QFont::AbsoluteSpacing, view::kCellWidth - narrowed);
+    return font;
+}
+
+} // namespace zelt
