@@ -44,6 +44,8 @@ struct EdgePen {
     Rgb colour;
 };
 
+constexpr qsizetype kMaxLaidOutTexts = 4096;
+
 constexpr EdgePen kRaisedLight{1, view::kWhite};
 constexpr EdgePen kRaisedShadow{1, view::kBlack};
 constexpr EdgePen kPressed{2, view::kBlack};
@@ -184,8 +186,8 @@ void ViewPainter::PaintKeys(QPainter& painter, const ViewController& controller)
         }
 
         painter.setPen(ToColor(LabelColour(controller.LabelStateOf(i))));
-        DrawText(painter, r.x + view::kLabelInsetX, r.y + view::kLabelInsetY,
-                 DisplayText(labels[static_cast<std::size_t>(i)]));
+        DrawStaticText(painter, r.x + view::kLabelInsetX, r.y + view::kLabelInsetY,
+                       DisplayText(labels[static_cast<std::size_t>(i)]));
     }
 }
 
@@ -215,6 +217,23 @@ void ViewPainter::PaintHintAndLegend(QPainter& painter, const ViewController& co
 void ViewPainter::DrawText(QPainter& painter, int x, int y, const QString& text) const {
     // Positions name the top left corner of the text's cell, as the picture is laid out.
     painter.drawText(QPoint(x, y + ascent_), text);
+}
+
+void ViewPainter::DrawStaticText(QPainter& painter, int x, int y, const QString& text) const {
+    auto it = laidOut_.find(text);
+    if (it == laidOut_.end()) {
+        // Imported labels can be anything; keep the cache from growing without bound.
+        if (laidOut_.size() >= kMaxLaidOutTexts) {
+            laidOut_.clear();
+        }
+        QStaticText laid(text);
+        laid.setTextFormat(Qt::PlainText);
+        laid.setPerformanceHint(QStaticText::AggressiveCaching);
+        laid.prepare(QTransform(), font_);
+        it = laidOut_.insert(text, laid);
+    }
+    // Static text is placed by the top of its line, which is the top of the cell.
+    painter.drawStaticText(QPoint(x, y), *it);
 }
 
 } // namespace zelt
