@@ -17,28 +17,34 @@ std::string CannotSaveMessage(const std::filesystem::path& path, const std::stri
 
 std::optional<std::string> WriteFileSafely(const std::filesystem::path& path,
                                            std::span<const std::uint8_t> bytes,
-                                           FileSystem& fileSystem) {
+                                           FileSystem& fileSystem, std::error_code* error) {
+    const auto fail = [&](const std::string& reason, std::error_code ec) {
+        if (error != nullptr) {
+            *error = ec;
+        }
+        return CannotSaveMessage(path, reason);
+    };
     FileStatus status;
     if (const std::error_code ec = fileSystem.Status(path, status)) {
-        return CannotSaveMessage(path, ec.message());
+        return fail(ec.message(), ec);
     }
     if (status.exists) {
         if (status.isDirectory) {
-            return CannotSaveMessage(path, kIsFolderReason);
+            return fail(kIsFolderReason, std::make_error_code(std::errc::is_a_directory));
         }
         // Renaming over a device or a pipe would replace the node itself.
         if (!status.isRegular) {
-            return CannotSaveMessage(path, kNotRegularReason);
+            return fail(kNotRegularReason, std::make_error_code(std::errc::invalid_argument));
         }
         // The rename would otherwise silently replace a write-protected file.
         if (const std::error_code ec = fileSystem.CheckWritable(path)) {
-            return CannotSaveMessage(path, ec.message());
+            return fail(ec.message(), ec);
         }
     }
 
     std::unique_ptr<WritableFile> file;
     if (const std::error_code ec = fileSystem.CreateTemporaryNear(path, file)) {
-        return CannotSaveMessage(path, ec.message());
+        return fail(ec.message(), ec);
     }
     const std::filesystem::path temporary = file->Path();
     std::error_code ec = file->Write(bytes);
@@ -55,7 +61,7 @@ std::optional<std::string> WriteFileSafely(const std::filesystem::path& path,
     }
     if (ec) {
         fileSystem.Remove(temporary);
-        return CannotSaveMessage(path, ec.message());
+        return fail(ec.message(), ec);
     }
     return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <system_error>
 
 namespace zelt {
 
@@ -14,9 +15,12 @@ namespace zelt {
 // go to a new file in the same folder, which is flushed to the device and then renamed over
 // the old one. Whatever fails on the way (a full disk, a read-only folder or file, a vanished
 // device), the old file stays exactly as it was and no temporary file is left over.
-// Returns the message for the user on failure (naming the path and the system's reason).
+// Returns the message for the user on failure (naming the path and the system's reason); when
+// error is given it receives the system's error of the failed step (for messages that show the
+// error number).
 std::optional<std::string> WriteFileSafely(const std::filesystem::path& path,
                                            std::span<const std::uint8_t> bytes,
-                                           FileSystem& fileSystem = RealFileSystem());
+                                           FileSystem& fileSystem = RealFileSystem(),
+                                           std::error_code* error = nullptr);
 
 } // namespace zelt

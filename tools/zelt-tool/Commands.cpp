@@ -8,7 +8,10 @@ std::vector<std::unique_ptr<Command>> MakeAllCommands() {
     commands.push_back(MakeCheckCommand());
     commands.push_back(MakeKeysCommand());
     commands.push_back(MakeEncodeCommand());
+    commands.push_back(MakeExportTextCommand());
+    commands.push_back(MakeImportTextCommand());
     commands.push_back(MakeSpaceCommand());
+    commands.push_back(MakeLayoutCommand());
     return commands;
 }
 

@@ -12,7 +12,10 @@ std::unique_ptr<Command> MakeNewCommand();
 std::unique_ptr<Command> MakeCheckCommand();
 std::unique_ptr<Command> MakeKeysCommand();
 std::unique_ptr<Command> MakeEncodeCommand();
+std::unique_ptr<Command> MakeExportTextCommand();
+std::unique_ptr<Command> MakeImportTextCommand();
 std::unique_ptr<Command> MakeSpaceCommand();
+std::unique_ptr<Command> MakeLayoutCommand();
 
 // Every verb in the order `zelt-tool --help` lists them.
 std::vector<std::unique_ptr<Command>> MakeAllCommands();
