@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -41,6 +42,12 @@ Bytes TK0517Template(const std::vector<std::string>& contents) {
     }
     BuildKeyArea(data);
     return Bytes(data.image.begin(), data.image.end());
+}
+
+TemplateImage ImageOf(const Bytes& bytes) {
+    TemplateImage image{};
+    std::copy_n(bytes.begin(), std::min(bytes.size(), image.size()), image.begin());
+    return image;
 }
 
 std::string TK0517Text(const std::vector<std::string>& escapedContents) {
@@ -169,6 +176,38 @@ TEST(ZeltToolImportText, WrongRowCountWritesNothing) {
     EXPECT_EQ(r.exitStatus, 1);
     EXPECT_EQ(r.err, "The number of rows in the text file is wrong\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "t"));
+}
+
+TEST(ZeltToolImportText, DamagedBaseIsMendedOrRefused) {
+    TempDir dir;
+
+    // Too few terminators in the key area: when the rows give every key its content, the
+    // rebuilt key area is sound again.
+    const TemplateImage tk0530 = MakeNewImage(kModelTK0530);
+    Bytes base(tk0530.begin(), tk0530.end());
+    std::fill(base.begin(), base.begin() + 1800, 0x41);
+    WriteBytes(dir / "keys", base);
+    std::string allKeys;
+    for (int i = 0; i < 176; ++i) {
+        allKeys += "k,x\r\n";
+    }
+    WriteText(dir / "all.txt", allKeys);
+    auto r = RunZeltTool({"import-text", dir / "all.txt", "--model", "2018", "--into", dir / "keys",
+                          "-o", dir / "t"});
+    EXPECT_EQ(r.exitStatus, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(ValidateImage(ImageOf(ReadBytes(dir / "t"))), std::nullopt);
+
+    // A damaged trailer stays damaged: nothing is written.
+    base = TK0517Template({});
+    base[2047] = 0xD5;
+    WriteText(dir / "in.txt", TK0517Text({"new"}));
+    WriteBytes(dir / "trailer", base);
+    r = RunZeltTool({"import-text", dir / "in.txt", "--model", "2017", "--into", dir / "trailer",
+                     "-o", dir / "t2"});
+    EXPECT_EQ(r.exitStatus, 1);
+    EXPECT_EQ(r.err, std::string(kCorruptedTemplateMessage) + "\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "t2"));
 }
 
 TEST(ZeltToolImportText, MissingInputIsAnIoError) {

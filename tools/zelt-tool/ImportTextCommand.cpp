@@ -1,14 +1,33 @@
 #include "Commands.h"
 #include "ConsoleMessages.h"
+#include "KeyArea.h"
 #include "ModelOption.h"
 #include "TemplateFit.h"
+#include "TemplateImage.h"
 #include "TextTemplateFile.h"
 #include "ToolDocument.h"
 
 #include <CLI/CLI.hpp>
 
+#include <string_view>
+
 namespace zelt::tool {
 namespace {
+
+// Passes every message on except those of the load check: the base's image is checked again
+// once the rows are in, since rebuilding the key area may have mended what the check found.
+class WithoutLoadCheck final : public MessageSink {
+public:
+    explicit WithoutLoadCheck(MessageSink& next) : next_(next) {}
+    void ShowMessage(std::string_view text, MessageIcon icon = MessageIcon::None) override {
+        if (text != kCorruptedTemplateMessage && text != kWrongKeyNumberMessage) {
+            next_.ShowMessage(text, icon);
+        }
+    }
+
+private:
+    MessageSink& next_;
+};
 
 // zelt-tool import-text TXT --model CODE [--into BASE] -o OUT: a template built from a text
 // template, on top of a new image or of an existing template's settings.
@@ -33,7 +52,8 @@ public:
     int Run(Console& console) override {
         ConsoleMessages messages(console);
         ToolDocument doc(modelCode_);
-        if (!base_.empty() && !doc->OnOpenDocument(base_, messages)) {
+        WithoutLoadCheck baseMessages(messages);
+        if (!base_.empty() && !doc->OnOpenDocument(base_, baseMessages)) {
             return kExitFailure;
         }
         switch (ReadTextTemplate(*doc, text_, messages)) {
@@ -47,6 +67,13 @@ public:
             break;
         }
         if (!CanBuildKeyArea(*doc, messages)) {
+            return kExitInvalid;
+        }
+        // A script must not produce a template the keyboard would choke on, such as one built
+        // on a base whose trailer or delay byte is damaged.
+        BuildKeyArea(*doc);
+        if (const auto problem = ValidateImage(doc->image)) {
+            messages.ShowMessage(*problem, MessageIcon::Warning);
             return kExitInvalid;
         }
         return doc->OnSaveDocument(output_, messages) ? kExitSuccess : kExitFailure;
