@@ -1,5 +1,7 @@
 #include "FileRead.h"
 
+#include "JoinText.h"
+
 namespace zelt {
 
 namespace {
@@ -8,13 +10,13 @@ constexpr const char* kIsFolderReason = "it is a folder";
 constexpr const char* kNotRegularReason = "it is not a regular file";
 
 std::string CannotReadMessage(const std::filesystem::path& path, const std::string& reason) {
-    return "Cannot read \"" + path.string() + "\": " + reason + ".";
+    return JoinText({"Cannot read \"", path.string(), "\": ", reason, "."});
 }
 
 } // namespace
 
 std::string CannotOpenMessage(const std::filesystem::path& path, const std::string& reason) {
-    return "Cannot open \"" + path.string() + "\": " + reason + ".";
+    return JoinText({"Cannot open \"", path.string(), "\": ", reason, "."});
 }
 
 std::optional<std::string> ReadFileStart(const std::filesystem::path& path, std::size_t maxBytes,

@@ -63,6 +63,13 @@ void BuildKeyArea(TemplateData& data) {
     std::size_t mirrorStart = 0;
     std::size_t mirrorSize = 0;
     for (int r = 0; r < kKeyCount; ++r) {
+        // The record index holds the start of every 32nd record; it is known right here.
+        if (r != 0 && r % kRecordIndexStep == 0) {
+            const std::size_t at =
+                offsets::kRecordIndex + 2 * static_cast<std::size_t>(r / kRecordIndexStep - 1);
+            image[at] = static_cast<std::uint8_t>(pos & 0xFF);
+            image[at + 1] = static_cast<std::uint8_t>(pos >> 8);
+        }
         const int key = kRecordOrder[r];
         const std::string& text = data.keyContents[static_cast<std::size_t>(key - 1)];
         // Room is kept for the terminators of this and every later record, so that the key
@@ -94,7 +101,6 @@ void BuildKeyArea(TemplateData& data) {
         std::fill(image.begin() + static_cast<std::ptrdiff_t>(pos),
                   image.begin() + static_cast<std::ptrdiff_t>(kKeyAreaSize), 0x00);
     }
-    ComputeRecordIndex(image);
 }
 
 } // namespace zelt

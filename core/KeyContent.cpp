@@ -3,8 +3,11 @@
 #include "KeyContentDecoder.h"
 #include "KeyContentSyntax.h"
 #include "KeyRecordCodes.h"
+#include "KeywordTableData.h"
 #include "KeywordTables.h"
+#include "SmallCopy.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace zelt {
@@ -28,9 +31,23 @@ public:
             return false;
         }
         lastStart_ = size_;
-        std::memcpy(out_.data() + size_, bytes, count);
+        // Codes are a few bytes long; a loop is cheaper than a call.
+        for (std::size_t i = 0; i < count; ++i) {
+            out_[size_ + i] = bytes[i];
+        }
         size_ += count;
         return true;
+    }
+    // Plain characters are codes of one byte each: as many as fit are appended. False when
+    // not all of them fitted.
+    bool AppendRun(std::string_view run) {
+        const std::size_t fits = std::min(run.size(), out_.size() - size_);
+        if (fits > 0) {
+            CopySmall(out_.data() + size_, run.data(), fits);
+            size_ += fits;
+            lastStart_ = size_ - 1;
+        }
+        return fits == run.size();
     }
     void Clear() { size_ = lastStart_ = 0; }
     void DropLastCode() { size_ = lastStart_; }
@@ -39,7 +56,9 @@ public:
 
     // Puts the scan-code record's lead byte in front; the caller made room for it.
     void PrependLead() {
-        std::memmove(out_.data() + 1, out_.data(), size_);
+        for (std::size_t i = size_; i > 0; --i) {
+            out_[i] = out_[i - 1];
+        }
         out_[0] = kScanRecordLead;
         ++size_;
     }
@@ -57,14 +76,19 @@ class Encoder {
 public:
     explicit Encoder(RecordBuffer& out) : out_(out) {}
 
-    bool Plain(std::uint8_t c) {
+    bool PlainRun(std::string_view run) {
         if (scanCode_) {
             out_.Clear();
             return true;
         }
-        // A 0x00 would end the record early; only invalid texts hold one, and it is left out.
-        return c == kRecordTerminator || Add(&c, 1);
+        if (!out_.AppendRun(run)) {
+            cut_ = true;
+            return false;
+        }
+        return true;
     }
+    // A 0x00 would end the record early; only invalid texts hold one, and it is left out.
+    bool NulByte() { return PlainRun({}); }
     bool Literal(std::uint8_t c) {
         const std::uint8_t code = c == '[' ? kLeftBracketCode : kRightBracketCode;
         return Add(&code, 1);
@@ -72,15 +96,9 @@ public:
     bool DroppedKeyword() { return true; }
     bool StrayClose() { return Stop(); }
     bool Keyword(std::string_view keyword) {
-        if (keyword == kSeparatorKeyword) {
-            return Add(&kSeparatorCode, 1);
-        }
-        if (keyword == kCapsKeyword) {
-            const std::uint8_t caps[] = {kFunctionCode, kCapsCode};
-            return Add(caps, 2);
-        }
-        if (keyword == kCarriageReturnKeyword) {
-            return Add(&kCarriageReturnCode, 1);
+        if (const ScanCodeKeyword* found = keyword_data::Find(keyword)) {
+            scanCode_ = scanCode_ || found->group != KeywordGroup::Function;
+            return Add(found->bytes.data(), found->size);
         }
         if (StartsWith(keyword, kDelayKeywordPrefix)) {
             // A delay out of range would store 0x00 or a meaningless value; like any keyword
@@ -101,12 +119,9 @@ public:
             }
             return Stop();
         }
+        // An unknown keyword counts as a scan-code keyword without translation.
         scanCode_ = true;
-        const ScanCodeKeyword* found = FindScanCodeKeyword(keyword);
-        if (found == nullptr) {
-            return Stop();
-        }
-        return Add(found->bytes.data(), found->size);
+        return Stop();
     }
     void End(bool insideKeyword) {
         if (insideKeyword) {
@@ -154,10 +169,11 @@ private:
 
 class SizeCounter {
 public:
-    bool Plain(std::uint8_t c) {
-        size_ += c != kRecordTerminator ? 1 : 0;
+    bool PlainRun(std::string_view run) {
+        size_ += static_cast<int>(run.size());
         return true;
     }
+    bool NulByte() { return true; }
     bool Literal(std::uint8_t) {
         ++size_;
         return true;
@@ -165,9 +181,10 @@ public:
     bool DroppedKeyword() { return true; }
     bool StrayClose() { return true; }
     bool Keyword(std::string_view keyword) {
-        if (keyword == kSeparatorKeyword || keyword == kCarriageReturnKeyword) {
-            size_ += 1;
-        } else if (keyword == kCapsKeyword || StartsWith(keyword, kDelayKeywordPrefix)) {
+        if (const ScanCodeKeyword* found = keyword_data::Find(keyword)) {
+            size_ += found->size;
+            scanCode_ = scanCode_ || found->group != KeywordGroup::Function;
+        } else if (StartsWith(keyword, kDelayKeywordPrefix)) {
             size_ += 2;
         } else if (const int level = ShiftLevelDigit(keyword); level != 0) {
             // A shift-level selector is the whole record.
@@ -175,9 +192,6 @@ public:
             return false;
         } else {
             scanCode_ = true;
-            if (const ScanCodeKeyword* found = FindScanCodeKeyword(keyword)) {
-                size_ += found->size;
-            }
         }
         return true;
     }
@@ -198,18 +212,24 @@ class AsciiChecker {
 public:
     explicit AsciiChecker(std::string_view text) : text_(text) {}
 
-    bool Plain(std::uint8_t c) {
-        // 0x00 ends a record, 0xFD starts a function code and 0xFF marks scan-code and
-        // shift-level records: none of them can stand for itself among ASCII characters.
-        return Accept(c != kRecordTerminator && c != kFunctionCode && c != kScanRecordLead);
+    bool PlainRun(std::string_view run) {
+        // 0xFD starts a function code and 0xFF marks scan-code and shift-level records: neither
+        // can stand for itself among ASCII characters (nor can 0x00, which ends a record).
+        for (char c : run) {
+            const auto b = static_cast<std::uint8_t>(c);
+            if (b == kFunctionCode || b == kScanRecordLead) {
+                return Accept(false);
+            }
+        }
+        return true;
     }
+    bool NulByte() { return Accept(false); }
     bool Literal(std::uint8_t) { return true; }
     bool DroppedKeyword() { return true; }
     bool StrayClose() { return Accept(false); }
     bool Keyword(std::string_view keyword) {
-        if (keyword == kSeparatorKeyword || keyword == kCapsKeyword ||
-            keyword == kCarriageReturnKeyword) {
-            return true;
+        if (const ScanCodeKeyword* found = keyword_data::Find(keyword)) {
+            return Accept(found->group == KeywordGroup::Function);
         }
         if (StartsWith(keyword, kDelayKeywordPrefix)) {
             return Accept(IsValidDelay(DelayKeywordValue(keyword)));
@@ -232,7 +252,8 @@ private:
 // Syntax of scan code mode: keywords with a translation and nothing else.
 class ScanCodeChecker {
 public:
-    bool Plain(std::uint8_t) { return Accept(false); }
+    bool PlainRun(std::string_view) { return Accept(false); }
+    bool NulByte() { return Accept(false); }
     bool Literal(std::uint8_t) { return Accept(false); }
     bool DroppedKeyword() { return Accept(false); }
     bool StrayClose() { return Accept(false); }

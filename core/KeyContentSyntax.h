@@ -3,8 +3,11 @@
 #include "KeyRecordCodes.h"
 #include "KeywordTables.h"
 
+#include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -20,7 +23,9 @@ namespace zelt::syntax {
 //   every other byte is a plain character outside a keyword and part of it inside.
 //
 // The visitor has these members; each returns false to stop the walk (End is then not called):
-//   bool Plain(std::uint8_t c);          // a plain character
+//   bool PlainRun(std::string_view run); // plain characters other than 0x00, as many as stand
+//                                        // together
+//   bool NulByte();                      // a plain 0x00 character
 //   bool Literal(std::uint8_t c);        // "[[" or "]]": '[' or ']'
 //   bool Keyword(std::string_view kw);   // a whole keyword, brackets included
 //   bool DroppedKeyword();               // an unfinished keyword abandoned at a new "["
@@ -43,6 +48,39 @@ inline std::string JoinSplitKeyword(std::string_view raw) {
     return keyword;
 }
 
+inline constexpr std::array<bool, 256> kSpecial = [] {
+    std::array<bool, 256> special{};
+    special['['] = special[']'] = special[0] = true;
+    return special;
+}();
+
+// The position of the first "[", "]" or 0x00 at or after from, or text.size(). Eight bytes
+// are looked at a time where eight remain, without reading past the text.
+inline std::size_t FindSpecial(std::string_view text, std::size_t from) {
+    const char* p = text.data();
+    const std::size_t n = text.size();
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+        constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+        // High bit of each byte that is 0; the lowest one set is always exact.
+        const auto zeroBytes = [](std::uint64_t w) { return (w - kOnes) & ~w & kHigh; };
+        while (from + 8 <= n) {
+            std::uint64_t w;
+            std::memcpy(&w, p + from, sizeof w);
+            const std::uint64_t found =
+                zeroBytes(w ^ (kOnes * '[')) | zeroBytes(w ^ (kOnes * ']')) | zeroBytes(w);
+            if (found != 0) {
+                return from + static_cast<std::size_t>(std::countr_zero(found) >> 3);
+            }
+            from += 8;
+        }
+    }
+    while (from < n && !kSpecial[static_cast<std::uint8_t>(p[from])]) {
+        ++from;
+    }
+    return from;
+}
+
 template <class Visitor> void ScanKeyContent(std::string_view text, Visitor& visitor) {
     const std::size_t n = text.size();
     bool inside = false;
@@ -63,6 +101,16 @@ template <class Visitor> void ScanKeyContent(std::string_view text, Visitor& vis
             if (inside && !visitor.DroppedKeyword()) {
                 return;
             }
+            // The usual case, a keyword with nothing special inside, is taken in one step.
+            const std::size_t close = FindSpecial(text, i + 1);
+            if (close < n && text[close] == ']') {
+                inside = false;
+                if (!visitor.Keyword(std::string_view(text.data() + i, close - i + 1))) {
+                    return;
+                }
+                i = close + 1;
+                continue;
+            }
             inside = true;
             split = false;
             start = i++;
@@ -71,7 +119,7 @@ template <class Visitor> void ScanKeyContent(std::string_view text, Visitor& vis
         if (c == ']') {
             if (inside) {
                 inside = false;
-                const std::string_view raw = text.substr(start, i - start + 1);
+                const std::string_view raw = std::string_view(text.data() + start, i - start + 1);
                 const bool go =
                     split ? visitor.Keyword(JoinSplitKeyword(raw)) : visitor.Keyword(raw);
                 if (!go) {
@@ -93,10 +141,20 @@ template <class Visitor> void ScanKeyContent(std::string_view text, Visitor& vis
             ++i;
             continue;
         }
-        if (!inside && !visitor.Plain(static_cast<std::uint8_t>(c))) {
+        if (c == '\0') {
+            if (!inside && !visitor.NulByte()) {
+                return;
+            }
+            ++i;
+            continue;
+        }
+        // Everything up to the next bracket is one run, plain outside a keyword and part of
+        // it inside.
+        const std::size_t end = FindSpecial(text, i + 1);
+        if (!inside && !visitor.PlainRun(std::string_view(text.data() + i, end - i))) {
             return;
         }
-        ++i;
+        i = end;
     }
     visitor.End(inside);
 }

@@ -50,6 +50,7 @@ enum class KeywordGroup {
     Consumer,    // table C: E0 and a code
     MultiByte,   // table M: "[PauseBreak]", "[PrintScreen]"
     Prefix,      // "[0E0]" and "[0F0]": a prefix byte by itself
+    Function,    // "[Separator]", "[Caps]", "[CR]": not scan codes, see FindKeyword
 };
 
 struct ScanCodeKeyword {
@@ -67,6 +68,11 @@ std::span<const ScanCodeKeyword> ScanCodeKeywords();
 
 // The scan-code keyword of that exact name, or nullptr. Does not allocate.
 const ScanCodeKeyword* FindScanCodeKeyword(std::string_view keyword);
+
+// Like FindScanCodeKeyword, but also finds the function keywords with fixed bytes,
+// "[Separator]" (FE), "[Caps]" (FD FC) and "[CR]" (0D), as group Function. The encoder looks
+// every keyword up once through this.
+const ScanCodeKeyword* FindKeyword(std::string_view keyword);
 
 // Non-allocating forms of the name lookups above; "" when there is no name.
 std::string_view NormalKeywordView(std::uint8_t code); // table N only

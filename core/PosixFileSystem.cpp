@@ -150,8 +150,10 @@ public:
                                         std::unique_ptr<WritableFile>& file) override {
         const fs::path resolved = ResolveTarget(target);
         // Hidden, and named after the target so that a leftover after a crash is recognisable.
-        std::string pattern =
-            (FolderOf(resolved) / ("." + resolved.filename().string() + ".XXXXXX")).string();
+        std::string name(1, '.');
+        name += resolved.filename().string();
+        name += ".XXXXXX";
+        std::string pattern = (FolderOf(resolved) / name).string();
         const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
         if (fd < 0) {
             return LastError();

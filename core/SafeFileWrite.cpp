@@ -1,5 +1,7 @@
 #include "SafeFileWrite.h"
 
+#include "JoinText.h"
+
 #include <memory>
 
 namespace zelt {
@@ -10,7 +12,7 @@ constexpr const char* kIsFolderReason = "it is a folder";
 constexpr const char* kNotRegularReason = "it is not a regular file";
 
 std::string CannotSaveMessage(const std::filesystem::path& path, const std::string& reason) {
-    return "Cannot save \"" + path.string() + "\": " + reason + ".";
+    return JoinText({"Cannot save \"", path.string(), "\": ", reason, "."});
 }
 
 } // namespace

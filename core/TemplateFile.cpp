@@ -1,6 +1,7 @@
 #include "TemplateFile.h"
 
 #include "FileRead.h"
+#include "JoinText.h"
 #include "SafeFileWrite.h"
 
 #include <algorithm>
@@ -11,9 +12,9 @@ namespace zelt {
 namespace {
 
 std::string TooShortMessage(const std::filesystem::path& path, std::size_t length) {
-    return "\"" + path.string() + "\" is not a template file: it is " + std::to_string(length) +
-           (length == 1 ? " byte" : " bytes") + " long, a template file is " +
-           std::to_string(kImageSize) + " bytes.";
+    return JoinText({"\"", path.string(), "\" is not a template file: it is ",
+                     std::to_string(length), length == 1 ? " byte" : " bytes",
+                     " long, a template file is ", std::to_string(kImageSize), " bytes."});
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <set>
 #include <sstream>
@@ -69,6 +70,17 @@ std::string Bytes(std::initializer_list<int> bytes) {
         s.push_back(static_cast<char>(b));
     }
     return s;
+}
+
+std::string ToHexBytes(std::span<const std::uint8_t> bytes) {
+    char buffer[4];
+    std::string hex;
+    for (std::uint8_t b : bytes) {
+        std::snprintf(buffer, sizeof buffer, "%02X", b);
+        hex += hex.empty() ? "" : " ";
+        hex += buffer;
+    }
+    return hex;
 }
 
 TEST(KeywordTables, TheTypedOutTablesAreComplete) {
@@ -214,9 +226,19 @@ TEST(ScanCodeKeywords, GroupsAndSizesMatchTheBytes) {
         case KeywordGroup::MultiByte:
             EXPECT_GE(k.size, 3) << k.name;
             break;
+        case KeywordGroup::Function:
+            ADD_FAILURE() << "function keyword among the scan codes: " << k.name;
+            break;
         }
     }
     EXPECT_EQ(FindScanCodeKeyword("[Nope]"), nullptr);
+    EXPECT_EQ(FindScanCodeKeyword("[Separator]"), nullptr);
+    for (const char* function : {"[Separator]", "[Caps]", "[CR]"}) {
+        ASSERT_NE(FindKeyword(function), nullptr) << function;
+        EXPECT_EQ(FindKeyword(function)->group, KeywordGroup::Function);
+    }
+    EXPECT_EQ(ToHexBytes(FindKeyword("[Caps]")->Bytes()), "FD FC");
+    EXPECT_EQ(FindKeyword("[Delay5]"), nullptr);
 }
 
 TEST(NumberedKeywords, AreWrittenInDecimal) {
