@@ -12,6 +12,8 @@ std::vector<std::unique_ptr<Command>> MakeAllCommands() {
     commands.push_back(MakeImportTextCommand());
     commands.push_back(MakeSpaceCommand());
     commands.push_back(MakeLayoutCommand());
+    commands.push_back(MakePropsCommand());
+    commands.push_back(MakeSetCommand());
     return commands;
 }
 

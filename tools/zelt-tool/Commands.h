@@ -16,6 +16,8 @@ std::unique_ptr<Command> MakeExportTextCommand();
 std::unique_ptr<Command> MakeImportTextCommand();
 std::unique_ptr<Command> MakeSpaceCommand();
 std::unique_ptr<Command> MakeLayoutCommand();
+std::unique_ptr<Command> MakePropsCommand();
+std::unique_ptr<Command> MakeSetCommand();
 
 // Every verb in the order `zelt-tool --help` lists them.
 std::vector<std::unique_ptr<Command>> MakeAllCommands();
