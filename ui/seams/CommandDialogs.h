@@ -1,6 +1,9 @@
 #pragma once
 
 #include "CommPort.h"
+#include "KbProperties.h"
+#include "MessageSink.h"
+#include "MrProperties.h"
 
 #include <optional>
 #include <string>
@@ -30,6 +33,14 @@ public:
 
     // "About ZELT".
     virtual void ShowAbout() = 0;
+
+    // "Config KB properties" opened on values: the values confirmed with OK.
+    virtual std::optional<KbProperties> EditKbProperties(const KbProperties& values) = 0;
+
+    // "Config MR properties" opened on values: the values confirmed with OK, each string field
+    // valid for its bytes. The field checks report to messages while the dialog is open.
+    virtual std::optional<MrProperties> EditMrProperties(const MrProperties& values,
+                                                         MessageSink& messages) = 0;
 };
 
 } // namespace zelt

@@ -1,6 +1,8 @@
 #include "seams/WidgetCommandDialogs.h"
 
 #include "dialogs/CAboutDlg.h"
+#include "dialogs/CMREdit.h"
+#include "dialogs/CProperty.h"
 #include "dialogs/CSelectKeyboard.h"
 #include "dialogs/PortChoiceDialog.h"
 
@@ -53,6 +55,23 @@ bool WidgetCommandDialogs::ConfirmSelectKeyboard() {
 void WidgetCommandDialogs::ShowAbout() {
     CAboutDlg dialog(parent_);
     dialog.exec();
+}
+
+std::optional<KbProperties> WidgetCommandDialogs::EditKbProperties(const KbProperties& values) {
+    CProperty dialog(values, parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Values();
+}
+
+std::optional<MrProperties> WidgetCommandDialogs::EditMrProperties(const MrProperties& values,
+                                                                   MessageSink& messages) {
+    CMREdit dialog(values, messages, parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Values();
 }
 
 } // namespace zelt

@@ -17,6 +17,9 @@ public:
     std::optional<std::string> GetSaveTemplatePath(const std::string& suggestedPath) override;
     bool ConfirmSelectKeyboard() override;
     void ShowAbout() override;
+    std::optional<KbProperties> EditKbProperties(const KbProperties& values) override;
+    std::optional<MrProperties> EditMrProperties(const MrProperties& values,
+                                                 MessageSink& messages) override;
 
 private:
     QPointer<QWidget> parent_;
@@ -37,6 +40,13 @@ public:
     }
     bool ConfirmSelectKeyboard() override { return inner_.ConfirmSelectKeyboard(); }
     void ShowAbout() override { inner_.ShowAbout(); }
+    std::optional<KbProperties> EditKbProperties(const KbProperties& values) override {
+        return inner_.EditKbProperties(values);
+    }
+    std::optional<MrProperties> EditMrProperties(const MrProperties& values,
+                                                 MessageSink& messages) override {
+        return inner_.EditMrProperties(values, messages);
+    }
 
 private:
     CommandDialogs& inner_;
