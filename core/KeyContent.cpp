@@ -8,6 +8,7 @@
 #include "SmallCopy.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace zelt {
@@ -30,7 +31,7 @@ public:
         if (size_ + count > out_.size()) {
             return false;
         }
-        lastStart_ = size_;
+        Remember(size_);
         // Codes are a few bytes long; a loop is cheaper than a call.
         for (std::size_t i = 0; i < count; ++i) {
             out_[size_ + i] = bytes[i];
@@ -42,15 +43,25 @@ public:
     // not all of them fitted.
     bool AppendRun(std::string_view run) {
         const std::size_t fits = std::min(run.size(), out_.size() - size_);
-        if (fits > 0) {
-            CopySmall(out_.data() + size_, run.data(), fits);
-            size_ += fits;
-            lastStart_ = size_ - 1;
+        CopySmall(out_.data() + size_, run.data(), fits);
+        for (std::size_t i = fits > kHistory ? fits - kHistory : 0; i < fits; ++i) {
+            Remember(size_ + i);
         }
+        size_ += fits;
         return fits == run.size();
     }
-    void Clear() { size_ = lastStart_ = 0; }
-    void DropLastCode() { size_ = lastStart_; }
+    void Clear() { size_ = remembered_ = 0; }
+    // Takes back the last code appended; false when it is no longer known where it began.
+    bool DropLastCode() {
+        if (remembered_ == 0) {
+            return false;
+        }
+        --remembered_;
+        size_ = starts_[(next_ + kHistory - 1) % kHistory];
+        next_ = (next_ + kHistory - 1) % kHistory;
+        return true;
+    }
+    std::span<const std::uint8_t> Bytes() const { return {out_.data(), size_}; }
     std::size_t Size() const { return size_; }
     std::size_t Capacity() const { return out_.size(); }
 
@@ -64,10 +75,37 @@ public:
     }
 
 private:
+    // Where the last few codes began: enough to take back the longest run of keywords that
+    // together make one code, "[0E0][Shift][0E0]" and what completes it.
+    static constexpr std::size_t kHistory = 4;
+
+    void Remember(std::size_t start) {
+        starts_[next_] = start;
+        next_ = (next_ + 1) % kHistory;
+        remembered_ = std::min(remembered_ + 1, kHistory);
+    }
+
     std::span<std::uint8_t> out_;
     std::size_t size_ = 0;
-    std::size_t lastStart_ = 0;
+    std::array<std::size_t, kHistory> starts_{};
+    std::size_t next_ = 0;
+    std::size_t remembered_ = 0;
 };
+
+std::span<std::uint8_t> Bytes(std::string& s) {
+    return {reinterpret_cast<std::uint8_t*>(s.data()), s.size()};
+}
+
+// True when a record, stored and read back by the decoder, ends at its own terminator and
+// encodes to the same bytes. Bytes that are not a record follow the terminator, so a decoder
+// that swallows it is caught.
+bool RecordReadsBack(std::string_view record) {
+    std::string stored(record);
+    stored += std::string_view("\0\x01\x01\x01\x01\0", 6);
+    std::string decoded;
+    const std::size_t next = DecodeRecordInto(Bytes(stored), 0, decoded);
+    return next == record.size() + 1 && EncodeKeyContent(decoded) == record;
+}
 
 // Builds the record of a text. A shift-level selector, a keyword without translation and a
 // stray "]" end the walk with the output as it stands; an unfinished keyword at the end empties
@@ -134,21 +172,41 @@ public:
         if (stopped_) {
             return {out_.Size(), !cut_};
         }
-        if (scanCode_) {
-            if (out_.Size() + 1 > out_.Capacity()) {
-                out_.DropLastCode();
-                cut_ = true;
+        if (scanCode_ && out_.Size() + 1 > out_.Capacity()) {
+            out_.DropLastCode();
+            cut_ = true;
+        }
+        if (cut_) {
+            // Several keywords can make one code together ("[0E0]" and what follows it), so a
+            // cut between keywords can still fall inside a code; back off until what is left
+            // reads back unchanged.
+            while (out_.Size() > 0 && !CutReadsBack()) {
+                if (!out_.DropLastCode()) {
+                    out_.Clear();
+                }
             }
             // A lead byte alone would decode as an empty key.
-            if (cut_ && out_.Size() == 0) {
+            if (out_.Size() == 0) {
                 return {0, false};
             }
+        }
+        if (scanCode_) {
             out_.PrependLead();
         }
         return {out_.Size(), !cut_};
     }
 
 private:
+    bool CutReadsBack() const {
+        std::string record;
+        if (scanCode_) {
+            record.push_back(static_cast<char>(kScanRecordLead));
+        }
+        const auto body = out_.Bytes();
+        record.append(reinterpret_cast<const char*>(body.data()), body.size());
+        return RecordReadsBack(record);
+    }
+
     bool Add(const std::uint8_t* bytes, std::size_t count) {
         if (!out_.Append(bytes, count)) {
             cut_ = true;
@@ -274,20 +332,9 @@ private:
     bool valid_ = true;
 };
 
-std::span<std::uint8_t> Bytes(std::string& s) {
-    return {reinterpret_cast<std::uint8_t*>(s.data()), s.size()};
-}
-
-// True when the record of text, stored and read back by the decoder, ends at its own
-// terminator and encodes to the same bytes. Bytes that are not a record follow the terminator,
-// so a decoder that swallows it is caught.
+// True when the record of text comes back unchanged from a template.
 bool SurvivesReload(std::string_view text) {
-    const std::string record = EncodeKeyContent(text);
-    std::string stored = record;
-    stored += std::string_view("\0\x01\x01\x01\x01\0", 6);
-    std::string decoded;
-    const std::size_t next = DecodeRecordInto(Bytes(stored), 0, decoded);
-    return next == record.size() + 1 && EncodeKeyContent(decoded) == record;
+    return RecordReadsBack(EncodeKeyContent(text));
 }
 
 } // namespace

@@ -242,6 +242,13 @@ TEST(EncodeKeyContentInto, CutsBetweenCodes) {
         // Nothing but the lead byte would read back as an empty key.
         {"[PrintScreen]", 4, "", false},
         {"[A]", 1, "", false},
+        // Keywords that make one code together are kept together.
+        {"[A][0E0][0F0]", 3, "FF 1E", false},
+        {"[0E0][0F0][A]", 3, "FF E0 F0", false},
+        {"[0E0][Shift][0E0][PAD*]", 5, "FF E0 2A E0 37", true},
+        {"[0E0][Shift][0E0][PAD*]", 4, "", false},
+        {"[B][0E0][Shift][Ctrl+PrintScreen]", 5, "FF 30", false},
+        {"[B][0E0][Shift][Ctrl+PrintScreen]", 6, "FF 30 E0 2A E0 37", true},
         // A shift-level selector is kept whole or not at all.
         {"[ShiftLevel3]", 4, "FF FF FF FF", true},
         {"[ShiftLevel3]", 3, "", false},
