@@ -102,15 +102,23 @@ TEST(CMREdit, CaptionsAndLimits) {
               "Skip output of track with error");
     EXPECT_EQ(Find<QRadioButton>(dialog, "noOutputRadio")->text(), "No data output with any error");
 
-    QStringList labels;
-    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
-        labels << label->text();
+    for (int t = 1; t <= 3; ++t) {
+        const QString track = QStringLiteral("track%1").arg(t);
+        EXPECT_EQ(Find<QLabel>(dialog, track + "PrefixLabel")->text(), "Prefix:");
+        EXPECT_EQ(Find<QLabel>(dialog, track + "SuffixLabel")->text(), "Suffix:");
+        EXPECT_EQ(Find<QLabel>(dialog, track + "TerminatorLabel")->text(), "Field Terminator:");
     }
-    EXPECT_EQ(labels.count("Prefix:"), 3);
-    EXPECT_EQ(labels.count("Suffix:"), 3);
-    EXPECT_EQ(labels.count("Field Terminator:"), 3);
-    EXPECT_EQ(labels.count("Card Data Prefix:"), 1);
-    EXPECT_EQ(labels.count("Card Data Suffix:"), 1);
+    EXPECT_EQ(Find<QLabel>(dialog, "cardPrefixLabel")->text(), "Card Data Prefix:");
+    EXPECT_EQ(Find<QLabel>(dialog, "cardSuffixLabel")->text(), "Card Data Suffix:");
+    // Every control can be found by tests and tools.
+    for (const QWidget* child : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_FALSE(child->objectName().isEmpty()) << child->metaObject()->className();
+    }
+    for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+        for (const QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_FALSE(child->objectName().isEmpty()) << child->metaObject()->className();
+        }
+    }
 }
 
 TEST(CMREdit, NewImageDefaultsAndOkChangesNothing) {

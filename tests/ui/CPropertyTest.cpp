@@ -81,6 +81,14 @@ TEST(CProperty, CaptionsAndNames) {
     EXPECT_EQ(entries("baudRateList"), (QStringList{"2400", "4800", "9600", "19200"}));
     EXPECT_EQ(entries("parityList"), (QStringList{"NONE", "EVEN", "ODD"}));
     EXPECT_EQ(entries("dataBitsList"), (QStringList{"7 Bits", "8 Bits"}));
+    for (const QWidget* child : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_FALSE(child->objectName().isEmpty()) << child->metaObject()->className();
+    }
+    for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+        for (const QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_FALSE(child->objectName().isEmpty()) << child->metaObject()->className();
+        }
+    }
     const QSpinBox* delay = Find<QSpinBox>(dialog, "delaySpin");
     EXPECT_EQ(delay->minimum(), 1);
     EXPECT_EQ(delay->maximum(), 250);

@@ -47,10 +47,8 @@ CMREdit::CMREdit(const MrProperties& values, MessageSink& messages, QWidget* par
     }
 
     auto* cardForm = new QFormLayout;
-    cardForm->addRow(QString::fromLatin1(kCardPrefixLabel),
-                     MakeEdit(MrField::CardPrefix, QStringLiteral("cardPrefixEdit")));
-    cardForm->addRow(QString::fromLatin1(kCardSuffixLabel),
-                     MakeEdit(MrField::CardSuffix, QStringLiteral("cardSuffixEdit")));
+    AddField(cardForm, kCardPrefixLabel, MrField::CardPrefix, QStringLiteral("cardPrefix"));
+    AddField(cardForm, kCardSuffixLabel, MrField::CardSuffix, QStringLiteral("cardSuffix"));
 
     skipTrack_ = new QRadioButton(QString::fromLatin1(kSkipTrackCaption), this);
     skipTrack_->setObjectName(QStringLiteral("skipTrackRadio"));
@@ -72,6 +70,7 @@ CMREdit::CMREdit(const MrProperties& values, MessageSink& messages, QWidget* par
     cardRow->addLayout(cardOptions);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("buttons"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -92,12 +91,10 @@ QWidget* CMREdit::MakeTrackGroup(int track) {
     group->setObjectName(name + QStringLiteral("Group"));
 
     auto* form = new QFormLayout;
-    form->addRow(QString::fromLatin1(kPrefixLabel),
-                 MakeEdit(TrackPrefixField(track), name + QStringLiteral("PrefixEdit")));
-    form->addRow(QString::fromLatin1(kSuffixLabel),
-                 MakeEdit(TrackSuffixField(track), name + QStringLiteral("SuffixEdit")));
-    form->addRow(QString::fromLatin1(kFieldTerminatorLabel),
-                 MakeEdit(TrackTerminatorField(track), name + QStringLiteral("TerminatorEdit")));
+    AddField(form, kPrefixLabel, TrackPrefixField(track), name + QStringLiteral("Prefix"));
+    AddField(form, kSuffixLabel, TrackSuffixField(track), name + QStringLiteral("Suffix"));
+    AddField(form, kFieldTerminatorLabel, TrackTerminatorField(track),
+             name + QStringLiteral("Terminator"));
 
     TrackControls& c = tracks_[static_cast<std::size_t>(track)];
     c.data = MakeCheck(group, kEnableDataCaption, name + QStringLiteral("DataCheck"));
@@ -117,15 +114,18 @@ QWidget* CMREdit::MakeTrackGroup(int track) {
     return group;
 }
 
-QLineEdit* CMREdit::MakeEdit(MrField field, const QString& objectName) {
+void CMREdit::AddField(QFormLayout* form, const char* label, MrField field, const QString& name) {
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(objectName);
+    edit->setObjectName(name + QStringLiteral("Edit"));
+    auto* caption = new QLabel(QString::fromLatin1(label), this);
+    caption->setObjectName(name + QStringLiteral("Label"));
+    caption->setBuddy(edit);
+    form->addRow(caption, edit);
     // The limit is on bytes, checked by the field check: a keyword such as "[CR]" is four
     // characters for one byte, so the control takes the longest text that can still fit.
     edit->setMaxLength(static_cast<int>(MrFieldMaxTextLength(field)));
     edit->installEventFilter(this);
     edits_[static_cast<std::size_t>(field)] = edit;
-    return edit;
 }
 
 void CMREdit::ShowValues(const MrProperties& values) {

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QCheckBox;
+class QFormLayout;
 class QLineEdit;
 class QRadioButton;
 
@@ -68,7 +69,8 @@ private:
     };
 
     QWidget* MakeTrackGroup(int track);
-    QLineEdit* MakeEdit(MrField field, const QString& objectName);
+    // Adds the edit of a field, named name + "Edit", with its label, named name + "Label".
+    void AddField(QFormLayout* form, const char* label, MrField field, const QString& name);
     void ShowValues(const MrProperties& values);
     std::optional<MrField> FieldOf(const QObject* edit) const;
     // The field's message when its text is not valid.
