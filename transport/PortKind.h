@@ -1,0 +1,13 @@
+#pragma once
+
+namespace zelt {
+
+// The port the keyboard hangs on, with the values the editor view keeps.
+enum class PortKind : int { Ps2 = 0, Usb = 5 };
+
+// The name the view's legend shows.
+constexpr const char* PortNameOf(PortKind kind) {
+    return kind == PortKind::Usb ? "USB" : "PS2";
+}
+
+} // namespace zelt
