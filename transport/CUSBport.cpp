@@ -210,8 +210,7 @@ bool CUSBport::GetDeviceFullPath() {
 bool CUSBport::WinXPx64GetDeviceFullPath() {
     for (int index = 0; index < kKeyboardSearchLimit; ++index) {
         TraceF(trace_, "WinXPx64GetDeviceFullPath: HidDevice = %d\n", index);
-        const HidInterfaceQuery query =
-            backend_.QueryInterface(HidInterfaceClass::Keyboard, index);
+        const HidInterfaceQuery query = backend_.QueryInterface(HidInterfaceClass::Keyboard, index);
         switch (query.result) {
         case HidInterfaceQuery::Result::ListUnavailable:
         case HidInterfaceQuery::Result::DetailUnavailable:

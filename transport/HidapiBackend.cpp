@@ -75,7 +75,9 @@ public:
         return true;
     }
 
-    int LastErrorCode() const override { return lastError_; }
+    int LastErrorCode() const override {
+        return lastError_;
+    }
 
 private:
     using StringReader = int (*)(hid_device*, wchar_t*, size_t);
@@ -91,7 +93,9 @@ private:
         return WideToUtf16(std::wstring_view(buffer.data()));
     }
 
-    void Remember() { lastError_ = errno != 0 ? errno : EIO; }
+    void Remember() {
+        lastError_ = errno != 0 ? errno : EIO;
+    }
 
     hid_device* device_;
     int lastError_ = 0;
@@ -120,8 +124,7 @@ HidInterfaceQuery HidapiBackend::QueryInterface(HidInterfaceClass cls, int index
     std::set<std::string> seen;
     int position = 0;
     for (const hid_device_info* info = list; info != nullptr; info = info->next) {
-        if (info->path == nullptr ||
-            !BelongsToInterfaceClass(cls, info->usage_page, info->usage) ||
+        if (info->path == nullptr || !BelongsToInterfaceClass(cls, info->usage_page, info->usage) ||
             !seen.insert(info->path).second) {
             continue;
         }
@@ -153,7 +156,8 @@ HidOpenResult HidapiBackend::Open(const std::string& path) {
     if (device == nullptr) {
         result.errorCode = errno != 0 ? errno : EIO;
         result.accessDenied = result.errorCode == EACCES || result.errorCode == EPERM;
-        result.errorText = errno != 0 ? std::strerror(result.errorCode) : NarrowError(hid_error(nullptr));
+        result.errorText =
+            errno != 0 ? std::strerror(result.errorCode) : NarrowError(hid_error(nullptr));
         if (result.errorText.empty()) {
             result.errorText = std::strerror(result.errorCode);
         }

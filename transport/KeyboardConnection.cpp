@@ -12,10 +12,11 @@ KeyboardConnection::KeyboardConnection(PortKind kind, std::unique_ptr<Sleeper> s
     }
 }
 
-KeyboardConnection::StartResult
-KeyboardConnection::ConnectUsb(std::unique_ptr<HidBackend> backend,
-                               std::optional<int> platformCode, std::unique_ptr<Sleeper> sleeper,
-                               TraceSink& trace, MessageSink& messages) {
+KeyboardConnection::StartResult KeyboardConnection::ConnectUsb(std::unique_ptr<HidBackend> backend,
+                                                               std::optional<int> platformCode,
+                                                               std::unique_ptr<Sleeper> sleeper,
+                                                               TraceSink& trace,
+                                                               MessageSink& messages) {
     StartResult result;
     if (!platformCode) {
         messages.ShowMessage(kWrongOsVersionMessage);
@@ -40,9 +41,10 @@ KeyboardConnection::ConnectUsb(std::unique_ptr<HidBackend> backend,
     return result;
 }
 
-KeyboardConnection::StartResult
-KeyboardConnection::ConnectPs2(std::unique_ptr<KbPortDriver> driver, PlatformIdQuery platformId,
-                               std::unique_ptr<Sleeper> sleeper, MessageSink& messages) {
+KeyboardConnection::StartResult KeyboardConnection::ConnectPs2(std::unique_ptr<KbPortDriver> driver,
+                                                               PlatformIdQuery platformId,
+                                                               std::unique_ptr<Sleeper> sleeper,
+                                                               MessageSink& messages) {
     StartResult result;
     std::unique_ptr<KeyboardConnection> connection(
         new KeyboardConnection(PortKind::Ps2, std::move(sleeper)));

@@ -60,9 +60,10 @@ std::optional<OsVersionRecord> QueryOsVersionRecord() {
 Wow64Answer QueryWow64() {
     using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
     HMODULE kernel = GetModuleHandleA("kernel32");
-    auto isWow64 = kernel == nullptr ? nullptr
-                                     : reinterpret_cast<IsWow64ProcessFn>(
-                                           GetProcAddress(kernel, "IsWow64Process"));
+    auto isWow64 =
+        kernel == nullptr
+            ? nullptr
+            : reinterpret_cast<IsWow64ProcessFn>(GetProcAddress(kernel, "IsWow64Process"));
     if (isWow64 == nullptr) {
         return Wow64Answer::Native;
     }

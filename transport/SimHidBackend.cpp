@@ -42,7 +42,8 @@ public:
 
     bool SetFeature(const HidReport& report) override {
         ByteWriter request;
-        request.U8(static_cast<std::uint8_t>(HidOp::SetFeature)).Bytes(report.data(), report.size());
+        request.U8(static_cast<std::uint8_t>(HidOp::SetFeature))
+            .Bytes(report.data(), report.size());
         const auto reply = Request(request);
         if (!reply) {
             return false;
@@ -56,7 +57,8 @@ public:
 
     bool GetFeature(HidReport& report) override {
         ByteWriter request;
-        request.U8(static_cast<std::uint8_t>(HidOp::GetFeature)).Bytes(report.data(), report.size());
+        request.U8(static_cast<std::uint8_t>(HidOp::GetFeature))
+            .Bytes(report.data(), report.size());
         const auto reply = Request(request);
         if (!reply) {
             return false;

@@ -22,8 +22,7 @@ bool SocketKbPortDriver::Open(std::string& error) {
 
 KbControlResult SocketKbPortDriver::Control(const KbRequest& input, KbRequest& output) {
     output.fill(0);
-    const auto reply =
-        connection_.Exchange(std::vector<std::uint8_t>(input.begin(), input.end()));
+    const auto reply = connection_.Exchange(std::vector<std::uint8_t>(input.begin(), input.end()));
     if (!reply) {
         return {false, 0, connection_.LastErrorCode()};
     }

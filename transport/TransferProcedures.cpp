@@ -100,29 +100,6 @@ bool Ps2StatusAllowsTransfer(CKBIO& port, TransferDirection direction, MessageSi
 
 } // namespace
 
-std::string UsbNoKeyboardMessage(const CUSBport& port) {
-    std::string message = kNoKeyboardMessage;
-    std::string where;
-    std::string reason;
-    if (!port.InaccessibleDevicePath().empty()) {
-        where = port.InaccessibleDevicePath();
-        reason = port.InaccessibleDeviceReason();
-    } else if (port.LastOpenAccessDenied()) {
-        where = port.devicePath;
-        reason = port.LastOpenErrorText();
-    } else {
-        return message;
-    }
-    char ids[64];
-    std::snprintf(ids, sizeof(ids), "(vendor %04X, product %04X)", port.expectedVendorId & 0xFFFF,
-                  port.expectedProductId & 0xFFFF);
-    message += "\nThe keyboard " + std::string(ids) + " is connected at " + where +
-               " but cannot be opened: " + reason + ".";
-    message += "\nInstall the udev rule 60-zelt.rules (see README, \"Keyboard access on Linux\") "
-               "and plug the keyboard in again.";
-    return message;
-}
-
 TransferResult UsbRead(CUSBport& port, TemplateImage& transferBuffer, TemplateData& document,
                        TransferContext& context) {
     if (!port.OpenHIDDevice()) {
@@ -240,8 +217,8 @@ TransferResult Ps2Write(CKBIO& port, TemplateImage& transferBuffer, TemplateData
                    milliseconds{0},
                    [&](int) {
                        if (nt) {
-                           // The driver expects a status query after every written block; its answer
-                           // does not matter here.
+                           // The driver expects a status query after every written block; its
+                           // answer does not matter here.
                            port.QueryKBStatus();
                            context.sleeper.Sleep(kPs2BlockPause);
                        }

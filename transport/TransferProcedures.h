@@ -6,6 +6,7 @@
 #include "Sleeper.h"
 #include "TemplateData.h"
 #include "TransferObserver.h"
+#include "UsbNoKeyboardMessage.h"
 
 #include <optional>
 #include <string>
@@ -13,7 +14,6 @@
 
 namespace zelt {
 
-inline constexpr const char* kNoKeyboardMessage = "There is no RM series keyboard connected!";
 inline constexpr const char* kDataReadErrorFormat = "Data Read Error, Count=%d";
 inline constexpr const char* kDataWrittenErrorFormat = "Data Written Error, Count=%d";
 inline constexpr const char* kPs2NoKeyboardReadMessage =
@@ -28,10 +28,6 @@ inline constexpr const char* kPs2NoDriverReadMessage =
 inline constexpr const char* kPs2NoDriverWriteMessage =
     "Can't access programmable keyboard!\nPlease check the driver setup!\n\nTry to write "
     "Keyboard again please!";
-
-// kNoKeyboardMessage, with more lines when the last search or open met the keyboard but was
-// refused access to it (on Linux: its hidraw node lacks the udev rule's permission).
-std::string UsbNoKeyboardMessage(const CUSBport& port);
 
 // Attempts per block before a transfer gives up.
 inline constexpr int kAttemptsPerBlock = 5;

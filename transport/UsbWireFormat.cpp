@@ -35,8 +35,8 @@ NibbleStream MakeWriteStream(const BlockData& data) {
 BlockWithChecksum DecodeReadStream(const NibbleStream& stream) {
     BlockWithChecksum bytes{};
     for (std::size_t i = 0; i < kBlockWithChecksumSize; ++i) {
-        bytes[i] = static_cast<std::uint8_t>(((stream[2 * i] & 0x0F) << 4) |
-                                             (stream[2 * i + 1] & 0x0F));
+        bytes[i] =
+            static_cast<std::uint8_t>(((stream[2 * i] & 0x0F) << 4) | (stream[2 * i + 1] & 0x0F));
     }
     return bytes;
 }

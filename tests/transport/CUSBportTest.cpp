@@ -1,7 +1,7 @@
 #include "CUSBport.h"
 
 #include "FakeHid.h"
-#include "TransferProcedures.h"
+#include "UsbNoKeyboardMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -57,11 +57,11 @@ TEST_F(CUSBportTest, IdentityCheckTable) {
         {u"RM0480U", ok, true},
         {u"RM0480U Programmable Keyboard", ok, true},
         {u"RM0480UX", ok, true},
-        {u"RM0480", ok, false},         // only the first six characters
-        {u"rm0480u", ok, false},        // case-sensitive
-        {u"XRM0480U", ok, false},       // must be at the start
+        {u"RM0480", ok, false},   // only the first six characters
+        {u"rm0480u", ok, false},  // case-sensitive
+        {u"XRM0480U", ok, false}, // must be at the start
         {u"", ok, false},
-        {std::nullopt, ok, false},      // product string unreadable
+        {std::nullopt, ok, false},         // product string unreadable
         {u"RM0480U", std::nullopt, false}, // attributes unreadable
         {u"RM0480U", HidAttributes{0x1A2C, kProduct, 1}, false},
         {u"RM0480U", HidAttributes{kVendor, 0xC281, 1}, false},
@@ -69,7 +69,10 @@ TEST_F(CUSBportTest, IdentityCheckTable) {
         // Narrowing keeps the low byte of each code unit: U+0155 narrows to 'U'.
         {u"RM0480\u0155", ok, true},
         // Up to the terminator only.
-        {std::u16string(u"RM04\0" u"80U", 8), ok, false},
+        {std::u16string(u"RM04\0"
+                        u"80U",
+                        8),
+         ok, false},
         {u"RM0480U" + longName, ok, true},
     };
     auto state = OpenKeyboard();
@@ -156,10 +159,9 @@ TEST_F(CUSBportTest, BlockReadSequenceAndResult) {
     EXPECT_EQ(state->sent[0], (HidReport{0x00, 0xE6, 0x20, 0x02, 0, 0, 0, 0, 0}));
     EXPECT_EQ(sleeper.pauses, std::vector<int>{200});
     // Command, then the identity requests, then nine answers.
-    const std::vector<std::string> expected = {"set",  "manufacturer", "product", "attributes",
-                                               "get",  "get",          "get",     "get",
-                                               "get",  "get",          "get",     "get",
-                                               "get"};
+    const std::vector<std::string> expected = {
+        "set", "manufacturer", "product", "attributes", "get", "get", "get",
+        "get", "get",          "get",     "get",        "get", "get"};
     EXPECT_EQ(state->calls, expected);
     for (const HidReport& request : state->requested) {
         EXPECT_EQ(request[0], 0x00);
@@ -330,8 +332,9 @@ TEST_F(CUSBportTest, PlatformCode6SearchesKeyboardInterfacesUntilNoMoreItems) {
     for (const auto& query : backend.queries) {
         EXPECT_EQ(query.first, HidInterfaceClass::Keyboard);
     }
-    EXPECT_NE(trace.Joined().find("WinXPx64GetDeviceFullPath: GetLastError() = 87, HidDevice = 31\n"),
-              std::string::npos);
+    EXPECT_NE(
+        trace.Joined().find("WinXPx64GetDeviceFullPath: GetLastError() = 87, HidDevice = 31\n"),
+        std::string::npos);
 }
 
 TEST_F(CUSBportTest, PlatformCode6StopsAtNoMoreItems) {
@@ -339,8 +342,9 @@ TEST_F(CUSBportTest, PlatformCode6StopsAtNoMoreItems) {
     backend.AddDevice(HidInterfaceClass::Keyboard, "k0", u"Other", 1, 2);
     EXPECT_FALSE(port.FindHIDDevice());
     ASSERT_EQ(backend.queries.size(), 2u);
-    EXPECT_NE(trace.Joined().find("WinXPx64GetDeviceFullPath: GetLastError() = 259, HidDevice = 2\n"),
-              std::string::npos);
+    EXPECT_NE(
+        trace.Joined().find("WinXPx64GetDeviceFullPath: GetLastError() = 259, HidDevice = 2\n"),
+        std::string::npos);
 }
 
 TEST_F(CUSBportTest, PlatformCode6SearchCannotRunForever) {

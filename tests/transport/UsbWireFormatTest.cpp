@@ -20,7 +20,7 @@ TEST(CommandReport, AddressIsBlockTimes32LittleEndian) {
         std::uint8_t high;
     };
     const Case cases[] = {
-        {0, 0x00, 0x00}, {1, 0x20, 0x00}, {7, 0xE0, 0x00},   {8, 0x00, 0x01},
+        {0, 0x00, 0x00},  {1, 0x20, 0x00},  {7, 0xE0, 0x00},   {8, 0x00, 0x01},
         {17, 0x20, 0x02}, {63, 0xE0, 0x07}, {255, 0xE0, 0x1F},
     };
     for (const Case& c : cases) {
@@ -109,7 +109,8 @@ TEST(DataReports, NinthReadReportUsesOnlyBytes7And8) {
 TEST(DataReports, EveryByteValueSurvivesBothDirectionsAtEveryPosition) {
     for (int start = 0; start < 256; start += 32) {
         const BlockData data = Ascending(static_cast<std::uint8_t>(start));
-        const auto received = DecodeWriteStream(ReportsToStream(StreamToReports(MakeWriteStream(data))));
+        const auto received =
+            DecodeWriteStream(ReportsToStream(StreamToReports(MakeWriteStream(data))));
         ASSERT_TRUE(received.has_value());
         EXPECT_TRUE(std::equal(data.begin(), data.end(), received->begin()));
         EXPECT_TRUE(ChecksumHolds(*received));
@@ -118,8 +119,9 @@ TEST(DataReports, EveryByteValueSurvivesBothDirectionsAtEveryPosition) {
         std::copy(data.begin(), data.end(), bytes.begin());
         bytes[32] = BlockChecksum(data.data());
         for (std::uint8_t tag : {0x00, 0x50, 0xF0}) {
-            EXPECT_EQ(DecodeReadStream(ReportsToStream(StreamToReports(MakeReadStream(bytes, tag)))),
-                      bytes);
+            EXPECT_EQ(
+                DecodeReadStream(ReportsToStream(StreamToReports(MakeReadStream(bytes, tag)))),
+                bytes);
         }
     }
 }

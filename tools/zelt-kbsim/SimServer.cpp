@@ -301,8 +301,8 @@ bool SimServer::Serve(Connection& connection) {
         if (connection.input.size() - offset < simproto::kFrameHeaderSize + *length) {
             break;
         }
-        const auto begin =
-            connection.input.begin() + static_cast<std::ptrdiff_t>(offset + simproto::kFrameHeaderSize);
+        const auto begin = connection.input.begin() +
+                           static_cast<std::ptrdiff_t>(offset + simproto::kFrameHeaderSize);
         const std::vector<std::uint8_t> request(begin, begin + *length);
         offset += simproto::kFrameHeaderSize + *length;
         const auto reply = connection.channel == Channel::Hid

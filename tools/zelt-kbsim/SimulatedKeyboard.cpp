@@ -39,8 +39,7 @@ NibbleStream TagAnswer(NibbleStream stream) {
 
 } // namespace
 
-SimulatedKeyboard::SimulatedKeyboard(const TemplateImage& memory, FaultPlan faults,
-                                     Options options)
+SimulatedKeyboard::SimulatedKeyboard(const TemplateImage& memory, FaultPlan faults, Options options)
     : memory_(memory), faults_(std::move(faults)), options_(options),
       devices_(MakeDevices(options.keyboardPresent)) {}
 
@@ -98,9 +97,10 @@ void SimulatedKeyboard::BlockDone(int block) {
 
 bool SimulatedKeyboard::HandleCommand(const HidReport& report) {
     const int address = report[2] | (report[3] << 8);
-    const bool tailClear = std::all_of(report.begin() + 4, report.end(), [](auto b) { return b == 0; });
-    if (address % static_cast<int>(kBlockSize) != 0 ||
-        address >= static_cast<int>(kImageSize) || !tailClear) {
+    const bool tailClear =
+        std::all_of(report.begin() + 4, report.end(), [](auto b) { return b == 0; });
+    if (address % static_cast<int>(kBlockSize) != 0 || address >= static_cast<int>(kImageSize) ||
+        !tailClear) {
         phase_ = Phase::Idle;
         return false;
     }

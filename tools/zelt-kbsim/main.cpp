@@ -5,8 +5,8 @@
 #include "ModelCode.h"
 #include "SimServer.h"
 #include "SimulatedKeyboard.h"
-#include "SimulatorImage.h"
 #include "SocketKbPortDriver.h"
+#include "TemplateFile.h"
 
 #include <CLI/CLI.hpp>
 
@@ -38,14 +38,16 @@ std::string DefaultHidSocketPath() {
     return "/tmp/zelt-hid-" + std::to_string(::getuid()) + ".sock";
 }
 
-constexpr const char* kDescription = R"(zelt-kbsim plays a programmable RM0480U keyboard for ZELT without hardware.
+constexpr const char* kDescription =
+    R"(zelt-kbsim plays a programmable RM0480U keyboard for ZELT without hardware.
 
 It keeps the keyboard's 2048-byte memory (a new RM0480 image, or the one in --image) and
 answers on two Unix sockets, created readable and writable by the owner only:
   the HID socket        the USB path: identity strings and ids, read/write block commands,
                         nibble streams with checksum, acknowledgements. Point the program at it
                         with ZELT_HID_SIM=PATH (zelt-tool --port usb, the editor's USB port).
-  the port-driver socket  the PS/2 path: the port driver's four functions with 48-byte
+  the port-driver socket
+                        the PS/2 path: the port driver's four functions with 48-byte
                         buffers. The program finds it at ZELT_KBPORT, else at
                         $XDG_RUNTIME_DIR/zelt-kbport.sock, else /tmp/zelt-kbport-UID.sock.
 Besides the keyboard the HID socket lists decoys that a correct search passes over: a mouse,
@@ -124,11 +126,12 @@ int main(int argc, char** argv) {
 
     TemplateImage memory = MakeNewImage(kModelRM0480);
     if (!imagePath.empty()) {
-        std::string error;
-        if (!LoadSimulatorImage(imagePath, memory, error)) {
-            std::cerr << "zelt-kbsim: " << error << "\n";
+        const TemplateFileContents file = ReadTemplateFile(imagePath);
+        if (!file.image) {
+            std::cerr << "zelt-kbsim: " << file.message << "\n";
             return 2;
         }
+        memory = *file.image;
     }
 
     SimulatedKeyboard keyboard(memory, std::move(faults), {!noKeyboard, denyOpen});
@@ -164,8 +167,8 @@ int main(int argc, char** argv) {
     server.Shutdown();
 
     if (save) {
-        if (!SaveSimulatorImage(imagePath, keyboard.Memory(), error)) {
-            std::cerr << "zelt-kbsim: " << error << "\n";
+        if (const auto failure = WriteTemplateFile(imagePath, keyboard.Memory())) {
+            std::cerr << "zelt-kbsim: " << *failure << "\n";
             return 2;
         }
     }
