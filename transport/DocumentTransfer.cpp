@@ -3,8 +3,7 @@
 #include "KeyArea.h"
 #include "KeyContent.h"
 #include "KeyContentDecoder.h"
-
-#include <cstdio>
+#include "TemplateFit.h"
 
 namespace zelt {
 
@@ -16,16 +15,9 @@ bool PrepareImageForWrite(TemplateData& data, std::optional<std::string_view> se
         return false;
     }
     // Every key, not just the selected one: an invalid content elsewhere (after a text import,
-    // say) would otherwise be cut into a broken record and sent as if all were well.
-    if (!ValidateAllKeys(data, messages)) {
-        return false;
-    }
-    // Contents that do not fit would be cut by the encoder without a word.
-    const int spaceLeft = GetSpaceLeft(data);
-    if (spaceLeft < 0) {
-        char text[256];
-        std::snprintf(text, sizeof(text), kTemplateTooLargeFormat, -spaceLeft);
-        messages.ShowMessage(text);
+    // say) would otherwise be cut into a broken record and sent as if all were well. And
+    // contents that do not fit would be cut by the encoder without a word.
+    if (!CanBuildKeyArea(data, messages)) {
         return false;
     }
     BuildKeyArea(data);

@@ -9,15 +9,10 @@
 
 namespace zelt {
 
-// Shown when the key contents need more room than the key area has; %d is the excess.
-inline constexpr const char* kTemplateTooLargeFormat =
-    "The template is %d bytes too large for the keyboard.\nShorten some key contents; nothing "
-    "was sent.";
-
 // Before a write: the selected key's content (when the view has one) and then every key must
 // be valid, and the contents must fit into the key area. The first failure is shown and false
-// returned; nothing is changed then except the blank-key flags, which measuring refreshes.
-// On success all key contents are encoded into data.image.
+// returned, and the document is left as it was. On success all key contents are encoded into
+// data.image.
 bool PrepareImageForWrite(TemplateData& data, std::optional<std::string_view> selectedKeyContent,
                           MessageSink& messages);
 

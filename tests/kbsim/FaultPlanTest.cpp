@@ -22,6 +22,7 @@ TEST(ParseFault, AcceptedForms) {
         {"status-fail:0", FaultKind::StatusFail, 0, 1},
         {"status-empty:0:4", FaultKind::StatusEmpty, 0, 4},
         {"disconnect:31", FaultKind::Disconnect, 31, 1},
+        {"corrupt:4:2", FaultKind::Corrupt, 4, 2},
     };
     for (const Case& c : cases) {
         std::string error;

@@ -8,7 +8,7 @@ namespace zelt::kbsim {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, FaultKind>, 9> kKinds = {{
+constexpr std::array<std::pair<std::string_view, FaultKind>, 10> kKinds = {{
     {"read-fail", FaultKind::ReadFail},
     {"write-fail", FaultKind::WriteFail},
     {"bad-checksum", FaultKind::BadChecksum},
@@ -18,6 +18,7 @@ constexpr std::array<std::pair<std::string_view, FaultKind>, 9> kKinds = {{
     {"status-fail", FaultKind::StatusFail},
     {"status-empty", FaultKind::StatusEmpty},
     {"disconnect", FaultKind::Disconnect},
+    {"corrupt", FaultKind::Corrupt},
 }};
 
 constexpr int kMaxTimes = 1000000;
@@ -70,7 +71,7 @@ std::optional<Fault> ParseFault(std::string_view text, std::string& error) {
     if (!known) {
         error = "unknown fault kind '" + std::string(kindText) +
                 "' (read-fail, write-fail, bad-checksum, no-ack, driver-fail, driver-empty, "
-                "status-fail, status-empty, disconnect)";
+                "status-fail, status-empty, disconnect, corrupt)";
         return std::nullopt;
     }
     const auto block = ParseNumber(rest, 0, 63);

@@ -18,6 +18,7 @@ enum class FaultKind {
     StatusFail,  // PS/2: the status query fails (block ignored)
     StatusEmpty, // PS/2: the status query returns 0 bytes (block ignored)
     Disconnect,  // every connection is dropped once block N has been transferred
+    Corrupt,     // block N is acknowledged but stored with its first byte inverted
 };
 
 struct Fault {

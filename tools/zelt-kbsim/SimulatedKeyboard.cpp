@@ -89,6 +89,12 @@ bool SimulatedKeyboard::TakeDisconnect() {
     return pending;
 }
 
+void SimulatedKeyboard::CorruptIfAsked(int block) {
+    if (Fires(FaultKind::Corrupt, block)) {
+        memory_[static_cast<std::size_t>(block) * kBlockSize] ^= 0xFF;
+    }
+}
+
 void SimulatedKeyboard::BlockDone(int block) {
     if (Fires(FaultKind::Disconnect, block)) {
         disconnectPending_ = true;
@@ -155,6 +161,7 @@ bool SimulatedKeyboard::SetFeature(int device, const HidReport& report) {
     if (writeAccepted_) {
         std::copy_n(bytes->begin(), kBlockSize,
                     memory_.begin() + static_cast<std::ptrdiff_t>(block_) * 32);
+        CorruptIfAsked(block_);
         ++counters_.usbBlocksStored[static_cast<std::size_t>(block_)];
     } else {
         Note("block " + std::to_string(block_) + " arrived damaged and was not stored");
@@ -216,6 +223,7 @@ KbControlResult SimulatedKeyboard::PortBlockRequest(bool write, int block, const
     std::uint8_t* data = memory_.data() + index * kBlockSize;
     if (write) {
         std::copy_n(input.begin(), kBlockSize, data);
+        CorruptIfAsked(block);
     } else {
         std::copy_n(data, kBlockSize, output.begin());
     }

@@ -43,6 +43,8 @@ public:
     SimulatedKeyboard(const TemplateImage& memory, FaultPlan faults, Options options);
 
     const std::vector<SimHidDevice>& Devices() const { return devices_; }
+    // Injects a further fault from now on.
+    void AddFault(const Fault& fault) { faults_.Add(fault); }
 
     struct OpenAnswer {
         int device = -1; // index into Devices(), -1 when the open failed
@@ -86,6 +88,7 @@ private:
 
     bool HandleCommand(const HidReport& report);
     void BlockDone(int block);
+    void CorruptIfAsked(int block);
     void Note(const std::string& line);
     bool Fires(FaultKind kind, int block);
     KbControlResult PortBlockRequest(bool write, int block, const KbRequest& input,

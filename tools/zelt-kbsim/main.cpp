@@ -68,6 +68,8 @@ the occurrences over the simulator's life):
   status-empty  PS/2: the status query returns 0 bytes (BLOCK ignored)
   disconnect    every connection is dropped after block BLOCK has been transferred
                 (the keyboard can be opened again afterwards)
+  corrupt       block BLOCK is acknowledged but stored with its first byte inverted
+                (a keyboard whose memory is failing; zelt-tool write --verify finds it)
 
 Example:
   zelt-kbsim --hid-socket /tmp/kb-hid.sock --kbport-socket /tmp/kb-port.sock \

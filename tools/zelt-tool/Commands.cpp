@@ -14,6 +14,8 @@ std::vector<std::unique_ptr<Command>> MakeAllCommands() {
     commands.push_back(MakeLayoutCommand());
     commands.push_back(MakePropsCommand());
     commands.push_back(MakeSetCommand());
+    commands.push_back(MakeReadCommand());
+    commands.push_back(MakeWriteCommand());
     return commands;
 }
 

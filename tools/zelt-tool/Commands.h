@@ -18,6 +18,8 @@ std::unique_ptr<Command> MakeSpaceCommand();
 std::unique_ptr<Command> MakeLayoutCommand();
 std::unique_ptr<Command> MakePropsCommand();
 std::unique_ptr<Command> MakeSetCommand();
+std::unique_ptr<Command> MakeReadCommand();
+std::unique_ptr<Command> MakeWriteCommand();
 
 // Every verb in the order `zelt-tool --help` lists them.
 std::vector<std::unique_ptr<Command>> MakeAllCommands();
