@@ -137,6 +137,17 @@ TEST_P(ZeltToolTransfer, VerifyNamesTheFirstDifferingBlock) {
         << r.err;
 }
 
+TEST_P(ZeltToolTransfer, ReadSavesADamagedTemplateAndWarns) {
+    TemplateImage damaged = OldImage();
+    damaged[offsets::kInterCharDelay] = 0;
+    WriteBytes(memoryFile(), Bytes(damaged));
+    ASSERT_TRUE(sim.Start({"--image", memoryFile().string()})) << sim.Stderr();
+    const auto r = Read(File("out.bin"));
+    EXPECT_EQ(r.exitStatus, 0) << r.err;
+    EXPECT_NE(r.err.find(kCorruptedTemplateMessage), std::string::npos) << r.err;
+    EXPECT_EQ(ReadBytes(File("out.bin")), Bytes(damaged));
+}
+
 TEST_P(ZeltToolTransfer, ReadRecoversFromFourFailuresOfABlock) {
     StartKeyboard({"--fault", "read-fail:5:4"});
     const auto r = Read(File("out.bin"));

@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "KeyboardAccess.h"
 #include "PortOption.h"
+#include "TemplateImage.h"
 #include "TemplateInput.h"
 #include "TransferConsole.h"
 
@@ -36,7 +37,15 @@ public:
         if (!keyboard->ReadFromKeyboard(document, transfer, transfer).succeeded) {
             return kExitFailure;
         }
-        return SaveImage(output_, document.image, console) ? kExitSuccess : kExitFailure;
+        if (!SaveImage(output_, document.image, console)) {
+            return kExitFailure;
+        }
+        // The keyboard's template is saved as it is; the editor would warn when opening it, so
+        // the command warns now.
+        if (const auto problem = ValidateImage(document.image)) {
+            transfer.ShowMessage(*problem);
+        }
+        return kExitSuccess;
     }
 
 private:
