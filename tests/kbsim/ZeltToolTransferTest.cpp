@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <map>
 #include <thread>
@@ -239,17 +240,27 @@ TEST_P(ZeltToolTransfer, UnreadableFilesAreIoErrors) {
 }
 
 TEST_P(ZeltToolTransfer, SimulatorKilledMidTransferEndsTheCommandPromptly) {
-    StartKeyboard();
-    // Real pauses at a tenth: the whole read would take about 1.3 s.
-    std::map<std::string, std::string> environment = {{"ZELT_PAUSE_SCALE", "0.1"}};
-    std::thread killer([this] {
-        std::this_thread::sleep_for(300ms);
+    // The simulator logs the fault when block 20 is asked for; it is killed right then, in the
+    // middle of the transfer.
+    StartKeyboard({"--verbose", "--fault", "read-fail:20"});
+    std::atomic<bool> done{false};
+    std::thread killer([this, &done] {
+        while (!done && sim.Stderr().find("at block 20") == std::string::npos) {
+            std::this_thread::sleep_for(2ms);
+        }
         sim.Kill();
     });
-    const auto r = Tool({"read", "--port", port(), "-o", File("out.bin").string()}, environment);
+    // Pauses at a tenth, so the transfer is still running when the kill comes.
+    const auto r = Tool({"read", "--port", port(), "-o", File("out.bin").string()},
+                        {{"ZELT_PAUSE_SCALE", "0.1"}});
+    done = true;
     killer.join();
     EXPECT_EQ(r.exitStatus, 2) << r.err;
-    EXPECT_NE(r.err.find("Data Read Error, Count="), std::string::npos) << r.err;
+    const auto at = r.err.find("Data Read Error, Count=");
+    ASSERT_NE(at, std::string::npos) << r.err;
+    const int block = std::atoi(r.err.c_str() + at + 23);
+    EXPECT_GE(block, 20) << r.err;
+    EXPECT_LT(block, 64) << r.err;
     EXPECT_FALSE(std::filesystem::exists(File("out.bin")));
 }
 
