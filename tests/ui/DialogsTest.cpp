@@ -1,11 +1,13 @@
 #include "ModalAnswer.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CSelectKeyboard.h"
+#include "dialogs/CTextFileNamePath.h"
 #include "dialogs/PortChoiceDialog.h"
 #include "seams/WidgetCommandDialogs.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -147,6 +149,37 @@ TEST(WidgetCommandDialogs, FileDialogsOfferAllFilesAndReturnTheChosenPath) {
     });
     EXPECT_EQ(dialogs.GetSaveTemplatePath(QFile::encodeName(target).toStdString()),
               QFile::encodeName(target).toStdString());
+}
+
+TEST(CTextFileNamePath, NamedAfterItsCommandAndOfferingTextTemplates) {
+    for (const auto action : {TextFileAction::Import, TextFileAction::Export}) {
+        CTextFileNamePath dialog(action, QDir::tempPath());
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Text File Template Import/Export"));
+        EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Text file template(*.txt)")});
+        EXPECT_EQ(dialog.labelText(QFileDialog::Accept), action == TextFileAction::Import
+                                                             ? QStringLiteral("Import")
+                                                             : QStringLiteral("Export"));
+        EXPECT_EQ(dialog.fileMode(), action == TextFileAction::Import ? QFileDialog::ExistingFile
+                                                                      : QFileDialog::AnyFile);
+    }
+}
+
+TEST(WidgetCommandDialogs, ExportNameGetsTheTextExtension) {
+    QTemporaryDir dir;
+    WidgetCommandDialogs dialogs;
+    AnswerNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(dir.filePath(QStringLiteral("keys")));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(dialogs.GetTextTemplatePath(TextFileAction::Export,
+                                          QFile::encodeName(dir.path()).toStdString()),
+              QFile::encodeName(dir.filePath(QStringLiteral("keys.txt"))).toStdString());
+    AnswerNextModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(dialogs.GetTextTemplatePath(TextFileAction::Import,
+                                          QFile::encodeName(dir.path()).toStdString()),
+              std::nullopt);
 }
 
 TEST(PresetPortDialogs, AnswersThePortQuestionWithoutADialog) {

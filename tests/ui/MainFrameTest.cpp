@@ -1,4 +1,5 @@
 #include "ExpectedCommands.h"
+#include "resources/Icons.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandCatalogue.h"
 #include "shell/CommandIds.h"
@@ -146,8 +147,7 @@ TEST_F(MainFrameTest, ToolBarHoldsEighteenButtonsInSixGroupsWithSixteenPixelIcon
         }
         EXPECT_EQ(actions[i]->property("commandId").toInt(), want);
         EXPECT_FALSE(actions[i]->icon().isNull()) << want;
-        const QImage image(QString::fromLatin1(FindCommand(want)->icon));
-        EXPECT_EQ(image.size(), QSize(16, 16)) << want;
+        EXPECT_EQ(ToolBarIcon(FindCommand(want)->icon).size(), QSize(16, 16)) << want;
     }
     EXPECT_EQ(frame->ToolBar()->iconSize(), QSize(16, 16));
     EXPECT_EQ(frame->ToolBar()->allowedAreas(), Qt::AllToolBarAreas);

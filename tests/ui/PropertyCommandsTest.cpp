@@ -32,6 +32,9 @@ public:
     std::optional<std::string> GetSaveTemplatePath(const std::string&) override { return {}; }
     bool ConfirmSelectKeyboard() override { return false; }
     void ShowAbout() override {}
+    std::optional<std::string> GetTextTemplatePath(TextFileAction, const std::string&) override {
+        return {};
+    }
     std::optional<KbProperties> EditKbProperties(const KbProperties& values) override {
         ++opened;
         kbShown = values;

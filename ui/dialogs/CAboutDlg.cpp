@@ -1,6 +1,6 @@
 #include "dialogs/CAboutDlg.h"
 
-#include "resources/UiResources.h"
+#include "resources/Icons.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -11,13 +11,12 @@
 namespace zelt {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    EnsureUiResources();
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QString::fromLatin1(kAboutTitle));
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("programIcon"));
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/zelt.xpm")).pixmap(32, 32));
+    icon->setPixmap(ProgramIcon());
     icon->setAlignment(Qt::AlignTop);
 
     auto* texts = new QVBoxLayout;

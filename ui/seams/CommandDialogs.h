@@ -10,6 +10,8 @@
 
 namespace zelt {
 
+enum class TextFileAction { Import, Export };
+
 // The dialogs that commands open. Each method shows one modal dialog and returns what the user
 // chose; every way out other than confirming (Cancel, Esc, the close button) gives the "nothing
 // chosen" value. The widget implementation opens real dialogs; tests script the answers.
@@ -33,6 +35,10 @@ public:
 
     // "About ZELT".
     virtual void ShowAbout() = 0;
+
+    // "Text File Template Import/Export": the text file to import from or export to.
+    virtual std::optional<std::string> GetTextTemplatePath(TextFileAction action,
+                                                           const std::string& startDirectory) = 0;
 
     // "Config KB properties" opened on values: the values confirmed with OK.
     virtual std::optional<KbProperties> EditKbProperties(const KbProperties& values) = 0;

@@ -4,6 +4,7 @@
 #include "dialogs/CMREdit.h"
 #include "dialogs/CProperty.h"
 #include "dialogs/CSelectKeyboard.h"
+#include "dialogs/CTextFileNamePath.h"
 #include "dialogs/PortChoiceDialog.h"
 
 #include <QFile>
@@ -55,6 +56,16 @@ bool WidgetCommandDialogs::ConfirmSelectKeyboard() {
 void WidgetCommandDialogs::ShowAbout() {
     CAboutDlg dialog(parent_);
     dialog.exec();
+}
+
+std::optional<std::string>
+WidgetCommandDialogs::GetTextTemplatePath(TextFileAction action,
+                                          const std::string& startDirectory) {
+    CTextFileNamePath dialog(action, QFile::decodeName(startDirectory.c_str()), parent_);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return ToLocalPath(dialog.selectedFiles().front());
 }
 
 std::optional<KbProperties> WidgetCommandDialogs::EditKbProperties(const KbProperties& values) {

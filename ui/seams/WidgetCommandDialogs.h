@@ -17,6 +17,8 @@ public:
     std::optional<std::string> GetSaveTemplatePath(const std::string& suggestedPath) override;
     bool ConfirmSelectKeyboard() override;
     void ShowAbout() override;
+    std::optional<std::string> GetTextTemplatePath(TextFileAction action,
+                                                   const std::string& startDirectory) override;
     std::optional<KbProperties> EditKbProperties(const KbProperties& values) override;
     std::optional<MrProperties> EditMrProperties(const MrProperties& values,
                                                  MessageSink& messages) override;
@@ -40,6 +42,10 @@ public:
     }
     bool ConfirmSelectKeyboard() override { return inner_.ConfirmSelectKeyboard(); }
     void ShowAbout() override { inner_.ShowAbout(); }
+    std::optional<std::string> GetTextTemplatePath(TextFileAction action,
+                                                   const std::string& startDirectory) override {
+        return inner_.GetTextTemplatePath(action, startDirectory);
+    }
     std::optional<KbProperties> EditKbProperties(const KbProperties& values) override {
         return inner_.EditKbProperties(values);
     }

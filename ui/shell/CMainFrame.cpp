@@ -1,6 +1,6 @@
 #include "shell/CMainFrame.h"
 
-#include "resources/UiResources.h"
+#include "resources/Icons.h"
 #include "shell/CommandCatalogue.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandSet.h"
@@ -29,8 +29,7 @@ constexpr int kToolBarIconSize = 16;
 CMainFrame::CMainFrame(CommandSet& commands, LockKeyProvider lockKeys, QWidget* parent)
     : QMainWindow(parent), commands_(commands) {
     setObjectName(QStringLiteral("mainFrame"));
-    EnsureUiResources();
-    setWindowIcon(QIcon(QStringLiteral(":/icons/zelt.xpm")));
+    setWindowIcon(QIcon(ProgramIcon()));
     BuildMenus();
     BuildToolBar();
     BuildStatusBar(std::move(lockKeys));

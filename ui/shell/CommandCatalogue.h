@@ -14,7 +14,7 @@ struct CommandInfo {
     const char* menuText;
     // Status bar prompt, then "\n" and the toolbar tooltip. nullptr: no prompt.
     const char* prompt;
-    // Toolbar image in the resources; nullptr: no toolbar button.
+    // Name of its toolbar image (see ToolBarIcon); nullptr: no toolbar button.
     const char* icon;
     // Shortcuts that work besides the one the menu shows, separated by ", ".
     const char* extraShortcuts;

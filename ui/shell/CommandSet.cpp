@@ -1,6 +1,6 @@
 #include "shell/CommandSet.h"
 
-#include "resources/UiResources.h"
+#include "resources/Icons.h"
 #include "shell/CommandCatalogue.h"
 
 #include <QAction>
@@ -37,7 +37,6 @@ QList<QKeySequence> Shortcuts(const CommandInfo& info) {
 } // namespace
 
 CommandSet::CommandSet(QObject* parent) : QObject(parent) {
-    EnsureUiResources();
     for (const CommandInfo& info : AllCommands()) {
         auto* action = new QAction(this);
         action->setObjectName(QString::fromLatin1(info.objectName));
@@ -56,7 +55,7 @@ CommandSet::CommandSet(QObject* parent) : QObject(parent) {
         action->setToolTip(Latin1(tip));
         action->setProperty("hasToolTip", !tip.empty());
         if (info.icon != nullptr) {
-            action->setIcon(QIcon(QString::fromLatin1(info.icon)));
+            action->setIcon(QIcon(ToolBarIcon(info.icon)));
         }
         action->setEnabled(false);
         connect(action, &QAction::triggered, this, [this, id = info.id] { Run(id); });

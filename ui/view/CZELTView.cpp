@@ -68,6 +68,10 @@ QImage CZELTView::Render() {
 void CZELTView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter_.Paint(painter, controller_, rect());
+    if (!painted_) {
+        painted_ = true;
+        emit FirstPainted();
+    }
 }
 
 void CZELTView::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "transfer/KeyboardPort.h"
 #include "view/ViewController.h"
 #include "view/ViewMouseHandler.h"
 #include "view/ViewPainter.h"
@@ -18,6 +19,8 @@ public:
     CZELTView(ViewDocument& document, MessageSink& messages, QWidget* parent = nullptr);
 
     ViewController& Controller() { return controller_; }
+    // The port chosen at start-up with its transport, kept for the life of the program.
+    KeyboardPort& Port() { return port_; }
     const ViewPainter& Painter() const { return painter_; }
 
     // Resets the selection for a new or loaded template and repaints.
@@ -35,6 +38,8 @@ public:
 signals:
     // The view's state changed; command availability may have changed with it.
     void StateChanged();
+    // The view has been painted on screen for the first time.
+    void FirstPainted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,6 +49,8 @@ private:
     ViewController controller_;
     ViewPainter painter_;
     ViewMouseHandler mouse_;
+    KeyboardPort port_;
+    bool painted_ = false;
 };
 
 } // namespace zelt

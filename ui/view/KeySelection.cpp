@@ -56,6 +56,18 @@ void ResetViewState(ViewState& state, const ModelLayout& layout, const TemplateD
     state.decimalDisplay = 0;
 }
 
+void ResetAfterModelChange(ViewState& state, const ModelLayout& layout) {
+    state.escPending = 0;
+    state.caretIndex = 0;
+    state.caretColumn = 0;
+    state.selectedPosition = 0;
+    state.shiftReleased = 1;
+    state.selectedKey = KeyOf(layout, 0);
+    state.keyRaised.fill(1);
+    state.keyRaised[0] = 0;
+    state.keyAsciiMode.fill(1);
+}
+
 void SelectHitKey(ViewState& state, const ModelLayout& layout, const TemplateData& data, int hit) {
     const int previousKey = state.selectedKey;
     for (int i = 0; i < layout.keyCount; ++i) {

@@ -19,6 +19,10 @@ int HitKey(const ModelLayout& layout, int px, int py);
 // every key in ASCII mode except the selected one, whose mode follows its content.
 void ResetViewState(ViewState& state, const ModelLayout& layout, const TemplateData& data);
 
+// After a model change every key is empty: back to the first position and ASCII mode. The
+// decimal display, its caret and the red line are left as they were.
+void ResetAfterModelChange(ViewState& state, const ModelLayout& layout);
+
 // Selects the key hit by the mouse at layout position `hit`. A hit on the upper part of the
 // L-shaped Enter key selects its lower part, which stands for the whole key.
 void SelectHitKey(ViewState& state, const ModelLayout& layout, const TemplateData& data, int hit);

@@ -21,6 +21,10 @@ void ViewController::InitialUpdate() {
     ResetViewState(state_, document_.Layout(), document_.Data());
 }
 
+void ViewController::ModelChanged() {
+    ResetAfterModelChange(state_, document_.Layout());
+}
+
 Redraw ViewController::LeftButtonDown(int px, int py) {
     if (view::kContentBox.StrictlyContains(px, py)) {
         PlaceCaretAtColumn(state_, SelectedContent(), ContentColumnAt(px));

@@ -28,6 +28,9 @@ public:
     // A new or loaded template: back to the first key, caret at the start.
     void InitialUpdate();
 
+    // The document switched to another model (and emptied every key).
+    void ModelChanged();
+
     // Left button press at a client point: caret placement inside the content box, else key
     // selection. Leaving a key whose content is invalid is refused with a message.
     Redraw LeftButtonDown(int px, int py);

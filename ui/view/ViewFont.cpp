@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zelt {
@@ -28,13 +29,14 @@ QFont BaseFont(int pixelSize) {
 } // namespace
 
 QFont MakeViewFont() {
-    // The largest size whose line fits the 16-pixel cell.
-    QFont font = BaseFont(kFirstPixelSize);
-    for (int size = kFirstPixelSize; size >= kSmallestPixelSize; --size) {
-        font = BaseFont(size);
-        if (QFontMetricsF(font).height() <= kCellHeight + 0.5) {
-            break;
-        }
+    // The largest size whose line fits the 16-pixel cell. Line height grows in proportion to the
+    // size, so one measurement gives a first guess; the loop then settles the rounding.
+    const qreal firstHeight = QFontMetricsF(BaseFont(kFirstPixelSize)).height();
+    int size = std::clamp(static_cast<int>(kFirstPixelSize * kCellHeight / firstHeight) + 1,
+                          kSmallestPixelSize, kFirstPixelSize);
+    QFont font = BaseFont(size);
+    while (size > kSmallestPixelSize && QFontMetricsF(font).height() > kCellHeight + 0.5) {
+        font = BaseFont(--size);
     }
     // Narrow the glyphs to the cell, then make up the rounding with letter spacing so that n
     // characters take exactly n cells.
