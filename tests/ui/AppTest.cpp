@@ -148,7 +148,7 @@ TEST_F(AppTest, CommandsWithHandlersAreAvailableAndTheRestGrey) {
                                      cmd::kExit,        cmd::kModelRM0410,   cmd::kModelRM0420,
                                      cmd::kModelRM0480, cmd::kModelTK0530,   cmd::kModelTK0550,
                                      cmd::kModelTK0517, cmd::kToggleToolbar, cmd::kToggleStatusBar,
-                                     cmd::kAbout};
+                                     cmd::kAbout,       cmd::kReadFromKb,    cmd::kWriteIntoKb};
     for (const auto& menu : expected::MenuBar()) {
         for (const auto& item : menu.items) {
             if (item.text != nullptr) {

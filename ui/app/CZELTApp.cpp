@@ -3,6 +3,7 @@
 #include "ModelLayout.h"
 #include "TextTemplateFile.h"
 #include "commands/PropertyCommands.h"
+#include "commands/TransferCommands.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
 #include "view/CZELTView.h"
@@ -77,6 +78,7 @@ void CZELTApp::BindCommands() {
     }
     BindTextTemplateCommands();
     BindPropertyCommands();
+    BindTransferCommands();
 }
 
 void CZELTApp::BindTextTemplateCommands() {
@@ -130,6 +132,13 @@ void CZELTApp::BindPropertyCommands() {
                    {[this] { RunMrPropertiesCommand(document_, env_.dialogs, env_.messages); },
                     [this] { return document_.MrSupport() == 1; },
                     {}});
+}
+
+void CZELTApp::BindTransferCommands() {
+    commands_.Bind(cmd::kReadFromKb,
+                   {[this] { RunReadFromKeyboard(document_, *view_, env_.messages); }, {}, {}});
+    commands_.Bind(cmd::kWriteIntoKb,
+                   {[this] { RunWriteIntoKeyboard(document_, *view_, env_.messages); }, {}, {}});
 }
 
 void CZELTApp::BindModelCommand(int commandId, int modelCode) {

@@ -62,12 +62,18 @@ QImage CZELTView::Render() {
     QImage image(view::kViewWidth, view::kViewHeight, QImage::Format_RGB32);
     QPainter painter(&image);
     painter_.Paint(painter, controller_, image.rect());
+    if (overlay_ != nullptr) {
+        overlay_->Paint(painter);
+    }
     return image;
 }
 
 void CZELTView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter_.Paint(painter, controller_, rect());
+    if (overlay_ != nullptr) {
+        overlay_->Paint(painter);
+    }
     if (!painted_) {
         painted_ = true;
         emit FirstPainted();

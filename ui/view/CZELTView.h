@@ -3,6 +3,7 @@
 #include "transfer/KeyboardPort.h"
 #include "view/ViewController.h"
 #include "view/ViewMouseHandler.h"
+#include "view/ViewOverlay.h"
 #include "view/ViewPainter.h"
 
 #include <QImage>
@@ -35,6 +36,11 @@ public:
     // The whole view painted into an image of the view's fixed picture size.
     QImage Render();
 
+    // Drawn over the picture from the next paint on; nullptr takes it away. The view does not
+    // own it.
+    void SetOverlay(const ViewOverlay* overlay) { overlay_ = overlay; }
+    const ViewOverlay* Overlay() const { return overlay_; }
+
 signals:
     // The view's state changed; command availability may have changed with it.
     void StateChanged();
@@ -50,6 +56,7 @@ private:
     ViewPainter painter_;
     ViewMouseHandler mouse_;
     KeyboardPort port_;
+    const ViewOverlay* overlay_ = nullptr;
     bool painted_ = false;
 };
 
