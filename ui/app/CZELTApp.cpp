@@ -4,6 +4,7 @@
 #include "TextTemplateFile.h"
 #include "commands/PropertyCommands.h"
 #include "commands/TransferCommands.h"
+#include "keytest/CKeyCodeOutView.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
 #include "view/CZELTView.h"
@@ -17,6 +18,7 @@ CZELTApp::CZELTApp(AppEnvironment environment)
       documentForView_(document_), frame_(std::make_unique<CMainFrame>(commands_, env_.lockKeys)),
       documentCommands_(document_, env_.messages, env_.dialogs, env_.recentFiles) {
     view_ = new CZELTView(documentForView_, env_.messages, frame_.get());
+    view_->SetLockKeys(env_.lockKeys);
     frame_->setCentralWidget(view_);
     frame_->SetCloseGuard([this] { return documentCommands_.SaveModified(); });
     QObject::connect(&commands_, &CommandSet::CommandFinished, frame_.get(),
@@ -78,7 +80,7 @@ void CZELTApp::BindCommands() {
     }
     BindTextTemplateCommands();
     BindPropertyCommands();
-    BindTransferCommands();
+    BindKeyboardCommands();
 }
 
 void CZELTApp::BindTextTemplateCommands() {
@@ -134,11 +136,18 @@ void CZELTApp::BindPropertyCommands() {
                     {}});
 }
 
-void CZELTApp::BindTransferCommands() {
+void CZELTApp::BindKeyboardCommands() {
     commands_.Bind(cmd::kReadFromKb,
                    {[this] { RunReadFromKeyboard(document_, *view_, env_.messages); }, {}, {}});
     commands_.Bind(cmd::kWriteIntoKb,
                    {[this] { RunWriteIntoKeyboard(document_, *view_, env_.messages); }, {}, {}});
+    commands_.Bind(cmd::kKeyboardOutput, {[this] {
+                                              if (CKeyCodeOutView* test = view_->KeyCodeOut()) {
+                                                  test->Open(*view_);
+                                              }
+                                          },
+                                          {},
+                                          {}});
 }
 
 void CZELTApp::BindModelCommand(int commandId, int modelCode) {

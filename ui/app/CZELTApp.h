@@ -63,7 +63,7 @@ private:
     void BindModelCommand(int commandId, int modelCode);
     void BindTextTemplateCommands();
     void BindPropertyCommands();
-    void BindTransferCommands();
+    void BindKeyboardCommands();
     void RefreshFrame();
 
     AppEnvironment env_;

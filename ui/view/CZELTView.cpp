@@ -1,8 +1,10 @@
 #include "view/CZELTView.h"
 
+#include "keytest/CKeyCodeOutView.h"
 #include "view/ViewFont.h"
 #include "view/ViewGeometry.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -28,6 +30,12 @@ CZELTView::CZELTView(ViewDocument& document, MessageSink& messages, QWidget* par
 
 void CZELTView::InitialUpdate() {
     controller_.InitialUpdate();
+    if (keyCodeOut_ == nullptr) {
+        keyCodeOut_ =
+            new CKeyCodeOutView(*this, [this] { return lockKeys_ ? lockKeys_() : LockKeys{}; });
+    } else {
+        keyCodeOut_->Reset();
+    }
     RedrawAll();
 }
 
@@ -66,6 +74,17 @@ QImage CZELTView::Render() {
         overlay_->Paint(painter);
     }
     return image;
+}
+
+bool CZELTView::event(QEvent* event) {
+    // While the keyboard output test is shown, every key belongs to it, Tab included (which
+    // would otherwise move the focus before any key handler saw it).
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+        keyCodeOut_ != nullptr && keyCodeOut_->VisibleFlag() == 1 &&
+        keyCodeOut_->HandleKeyEvent(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void CZELTView::paintEvent(QPaintEvent* /*event*/) {

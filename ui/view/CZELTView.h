@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/LockKeys.h"
 #include "transfer/KeyboardPort.h"
 #include "view/ViewController.h"
 #include "view/ViewMouseHandler.h"
@@ -10,6 +11,8 @@
 #include <QWidget>
 
 namespace zelt {
+
+class CKeyCodeOutView;
 
 // The editor view: the key picture, the status lines and the content box. It paints what its
 // controller holds and hands mouse (and later key) events to it; all decisions live in the
@@ -24,8 +27,17 @@ public:
     KeyboardPort& Port() { return port_; }
     const ViewPainter& Painter() const { return painter_; }
 
-    // Resets the selection for a new or loaded template and repaints.
+    // Resets the selection for a new or loaded template and repaints. Also makes the keyboard
+    // output test window, hidden; a later initial update puts the same window back into that
+    // state rather than making another.
     void InitialUpdate();
+
+    // Where the Caps Lock and Num Lock state comes from.
+    void SetLockKeys(LockKeyProvider lockKeys) { lockKeys_ = std::move(lockKeys); }
+    const LockKeyProvider& LockKeyState() const { return lockKeys_; }
+
+    // The keyboard output test window; nullptr before the first initial update.
+    CKeyCodeOutView* KeyCodeOut() const { return keyCodeOut_; }
 
     // Repaints as an operation asked for.
     void Apply(Redraw redraw);
@@ -48,6 +60,7 @@ signals:
     void FirstPainted();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
@@ -57,6 +70,8 @@ private:
     ViewMouseHandler mouse_;
     KeyboardPort port_;
     const ViewOverlay* overlay_ = nullptr;
+    LockKeyProvider lockKeys_ = QueryLockKeys;
+    CKeyCodeOutView* keyCodeOut_ = nullptr;
     bool painted_ = false;
 };
 
