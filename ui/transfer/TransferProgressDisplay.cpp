@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPalette>
 #include <QProgressBar>
 
 namespace zelt {
@@ -42,6 +43,13 @@ void TransferProgressDisplay::TransferStarted(TransferDirection direction) {
         // The percentage is drawn beside the bar; the bar's own text would say something else.
         bar_->setTextVisible(false);
         bar_->setGeometry(ToRect(progress::kBar));
+        // Filled with the view's background, the bar counts as opaque: painting it does not
+        // paint the view under it again, once per block.
+        QPalette palette = bar_->palette();
+        palette.setColor(QPalette::Window, QColor(view::kBackground.red, view::kBackground.green,
+                                                  view::kBackground.blue));
+        bar_->setPalette(palette);
+        bar_->setAutoFillBackground(true);
     }
     // The range is set first: a value below it (no block done yet) shows an empty bar.
     bar_->setRange(progress::kBarMinimum, progress::kBarMaximum);
