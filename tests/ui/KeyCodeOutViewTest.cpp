@@ -113,6 +113,7 @@ TEST_F(KeyCodeOutViewTest, LaterInitialUpdatesReuseTheWindowAndHideIt) {
     EXPECT_EQ(Test().VisibleFlag(), 0);
     EXPECT_EQ(Text(), "");
     EXPECT_EQ(Shown(), QString());
+    EXPECT_TRUE(View().hasFocus());
 }
 
 TEST_F(KeyCodeOutViewTest, KeyboardOutputShowsAnEmptyTestWithTheFocusOnItsText) {

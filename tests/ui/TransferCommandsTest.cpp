@@ -101,6 +101,7 @@ protected:
         app.reset();
         ::unsetenv("ZELT_HID_SIM");
         ::unsetenv("ZELT_KBPORT");
+        ::unsetenv("ZELT_PAUSE_SCALE");
     }
 
     // The keyboard holds OldImage() and keeps its memory in a file that the test reads back.
@@ -376,6 +377,25 @@ TEST_P(UsbEditorTransfer, KeyboardThatDropsOutFailsTheReadAndCanBeReadAgain) {
     Trigger(cmd::kReadFromKb);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(Document().image, OldImage());
+}
+
+// The program's own way to the keyboard, real pauses included, shortened to a fiftieth as the
+// simulator allows: a read and a write take a fraction of a second.
+TEST_P(UsbEditorTransfer, ProgramsOwnConnectionWithShortenedPauses) {
+    StartKeyboard();
+    ::setenv("ZELT_PAUSE_SCALE", "0.02", 1);
+    ::setenv("ZELT_HID_SIM", sim.hidSocket.c_str(), 1);
+    dialogs.ports = {CommPort::Usb};
+    app = std::make_unique<CZELTApp>(AppEnvironment{
+        settings, messages, dialogs, recent, KeyboardConnection::ConnectFromEnvironment,
+        [] { return LockKeys{}; }, folder.path().toStdString()});
+    ASSERT_EQ(app->InitInstance(std::nullopt), std::nullopt);
+    Trigger(cmd::kReadFromKb);
+    EXPECT_EQ(Document().image, OldImage());
+    EditTemplate();
+    Trigger(cmd::kWriteIntoKb);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(KeyboardMemory(), Bytes(Document().image));
 }
 
 INSTANTIATE_TEST_SUITE_P(Usb, UsbEditorTransfer, ::testing::Values(CommPort::Usb),

@@ -7,6 +7,7 @@
 #include "view/CZELTView.h"
 #include "view/ViewFont.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -51,7 +52,14 @@ CKeyCodeOutView::CKeyCodeOutView(CZELTView& editorView, LockKeyProvider lockKeys
 }
 
 void CKeyCodeOutView::Reset() {
+    // Hiding the window that has the keyboard would leave it to Qt's focus chain; the editor
+    // view is where the user expects to go on typing.
+    const QWidget* focus = QApplication::focusWidget();
+    const bool hadFocus = focus != nullptr && (focus == this || isAncestorOf(focus));
     hide();
+    if (hadFocus && editorView_ != nullptr) {
+        editorView_->setFocus(Qt::OtherFocusReason);
+    }
     visibleFlag_ = 0;
     dragOffset_.reset();
     edit_->Clear();
