@@ -34,6 +34,7 @@ public:
     const std::array<std::string, zelt::kKeyCount>& Labels() const override {
         return layout_.labels;
     }
+    void SetModifiedFlag() override {}
 
 private:
     zelt::TemplateData data_;

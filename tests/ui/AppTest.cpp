@@ -143,14 +143,15 @@ TEST_F(AppTest, CommandsWithHandlersAreAvailableAndTheRestGrey) {
     StartWith(CommPort::Ps2);
     App().Commands().UpdateStates();
     const std::set<int> available = {
-        cmd::kNew,           cmd::kLoadDefault,   cmd::kImportText,
-        cmd::kExportText,    cmd::kKbProperties,  cmd::kMrProperties,
-        cmd::kLoad,          cmd::kSave,          cmd::kSaveAs,
-        cmd::kExit,          cmd::kModelRM0410,   cmd::kModelRM0420,
-        cmd::kModelRM0480,   cmd::kModelTK0530,   cmd::kModelTK0550,
-        cmd::kModelTK0517,   cmd::kToggleToolbar, cmd::kToggleStatusBar,
-        cmd::kAbout,         cmd::kReadFromKb,    cmd::kWriteIntoKb,
-        cmd::kKeyboardOutput};
+        cmd::kNew, cmd::kLoadDefault, cmd::kImportText, cmd::kExportText, cmd::kKbProperties,
+        cmd::kMrProperties, cmd::kLoad, cmd::kSave, cmd::kSaveAs, cmd::kExit, cmd::kModelRM0410,
+        cmd::kModelRM0420, cmd::kModelRM0480, cmd::kModelTK0530, cmd::kModelTK0550,
+        cmd::kModelTK0517, cmd::kToggleToolbar, cmd::kToggleStatusBar, cmd::kAbout,
+        cmd::kReadFromKb, cmd::kWriteIntoKb, cmd::kKeyboardOutput, cmd::kKeyWordList,
+        // The first key of a new template is empty and in ASCII mode.
+        cmd::kSetScanCodeMode, cmd::kInsertCapsCode, cmd::kInsertDelayTime,
+        cmd::kEnterLevelSeparator, cmd::kEnterShiftLevel, cmd::kEnterAsciiCode,
+        cmd::kSwitchAsciiDisplay};
     for (const auto& menu : expected::MenuBar()) {
         for (const auto& item : menu.items) {
             if (item.text != nullptr) {

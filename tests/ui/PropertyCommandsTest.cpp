@@ -45,6 +45,11 @@ public:
         ++opened;
         return mrAnswer(values);
     }
+    std::optional<int> AskDelayTime(MessageSink&) override { return {}; }
+    std::optional<int> AskShiftLevel(MessageSink&) override { return {}; }
+    std::optional<int> AskAsciiCode(MessageSink&) override { return {}; }
+    std::optional<std::string> AskScanCode() override { return {}; }
+    void ShowKeyWordList() override {}
 };
 
 struct PropertyCommandsTest : ::testing::Test {

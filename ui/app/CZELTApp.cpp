@@ -2,6 +2,7 @@
 
 #include "ModelLayout.h"
 #include "TextTemplateFile.h"
+#include "commands/KeyEditCommandBindings.h"
 #include "commands/PropertyCommands.h"
 #include "commands/TransferCommands.h"
 #include "keytest/CKeyCodeOutView.h"
@@ -75,12 +76,14 @@ void CZELTApp::BindCommands() {
     commands_.Bind(cmd::kSaveAs, {[this] { documentCommands_.FileSaveAs(); }, {}, {}});
     commands_.Bind(cmd::kExit, {[this] { frame_->close(); }, {}, {}});
     commands_.Bind(cmd::kAbout, {[this] { env_.dialogs.ShowAbout(); }, {}, {}});
+    commands_.Bind(cmd::kKeyWordList, {[this] { env_.dialogs.ShowKeyWordList(); }, {}, {}});
     for (const ModelLayout* model : ModelCatalogue()) {
         BindModelCommand(model->menuCommandId, model->modelCode);
     }
     BindTextTemplateCommands();
     BindPropertyCommands();
     BindKeyboardCommands();
+    BindKeyEditCommands(commands_, *view_, env_.dialogs, env_.messages);
 }
 
 void CZELTApp::BindTextTemplateCommands() {

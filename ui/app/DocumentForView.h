@@ -16,6 +16,7 @@ public:
     const std::array<std::string, kKeyCount>& Labels() const override {
         return document_.keyLabels;
     }
+    void SetModifiedFlag() override { document_.SetModifiedFlag(true); }
 
 private:
     CZELTDoc& document_;

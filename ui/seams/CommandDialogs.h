@@ -47,6 +47,19 @@ public:
     // valid for its bytes. The field checks report to messages while the dialog is open.
     virtual std::optional<MrProperties> EditMrProperties(const MrProperties& values,
                                                          MessageSink& messages) = 0;
+
+    // "Put Delay Time": a delay of 1..100 tenths of a second. "Put Shift Level Code": a level
+    // 1..9. "Input ASCII Code", opened on 32: a character code 1..240. Each refuses a text
+    // outside its range with a message to messages and stays open.
+    virtual std::optional<int> AskDelayTime(MessageSink& messages) = 0;
+    virtual std::optional<int> AskShiftLevel(MessageSink& messages) = 0;
+    virtual std::optional<int> AskAsciiCode(MessageSink& messages) = 0;
+
+    // "Input Scan Code", opened on "[F6]": the text chosen from the list or typed, as bytes.
+    virtual std::optional<std::string> AskScanCode() = 0;
+
+    // "Special Function Key Word Table", until the user closes it.
+    virtual void ShowKeyWordList() = 0;
 };
 
 } // namespace zelt

@@ -1,9 +1,14 @@
 #include "seams/WidgetCommandDialogs.h"
 
 #include "dialogs/CAboutDlg.h"
+#include "dialogs/CDelayTime.h"
+#include "dialogs/CInputASCIICode.h"
+#include "dialogs/CInputSCanCode.h"
+#include "dialogs/CKeyWordTable.h"
 #include "dialogs/CMREdit.h"
 #include "dialogs/CProperty.h"
 #include "dialogs/CSelectKeyboard.h"
+#include "dialogs/CShiftLevel.h"
 #include "dialogs/CTextFileNamePath.h"
 #include "dialogs/PortChoiceDialog.h"
 
@@ -83,6 +88,43 @@ std::optional<MrProperties> WidgetCommandDialogs::EditMrProperties(const MrPrope
         return std::nullopt;
     }
     return dialog.Values();
+}
+
+std::optional<int> WidgetCommandDialogs::AskDelayTime(MessageSink& messages) {
+    CDelayTime dialog(messages, parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Value();
+}
+
+std::optional<int> WidgetCommandDialogs::AskShiftLevel(MessageSink& messages) {
+    CShiftLevel dialog(messages, parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Value();
+}
+
+std::optional<int> WidgetCommandDialogs::AskAsciiCode(MessageSink& messages) {
+    CInputASCIICode dialog(messages, parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Value();
+}
+
+std::optional<std::string> WidgetCommandDialogs::AskScanCode() {
+    CInputSCanCode dialog(parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Text();
+}
+
+void WidgetCommandDialogs::ShowKeyWordList() {
+    CKeyWordTable dialog(parent_);
+    dialog.exec();
 }
 
 } // namespace zelt

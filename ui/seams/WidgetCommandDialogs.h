@@ -22,6 +22,11 @@ public:
     std::optional<KbProperties> EditKbProperties(const KbProperties& values) override;
     std::optional<MrProperties> EditMrProperties(const MrProperties& values,
                                                  MessageSink& messages) override;
+    std::optional<int> AskDelayTime(MessageSink& messages) override;
+    std::optional<int> AskShiftLevel(MessageSink& messages) override;
+    std::optional<int> AskAsciiCode(MessageSink& messages) override;
+    std::optional<std::string> AskScanCode() override;
+    void ShowKeyWordList() override;
 
 private:
     QPointer<QWidget> parent_;
@@ -53,6 +58,17 @@ public:
                                                  MessageSink& messages) override {
         return inner_.EditMrProperties(values, messages);
     }
+    std::optional<int> AskDelayTime(MessageSink& messages) override {
+        return inner_.AskDelayTime(messages);
+    }
+    std::optional<int> AskShiftLevel(MessageSink& messages) override {
+        return inner_.AskShiftLevel(messages);
+    }
+    std::optional<int> AskAsciiCode(MessageSink& messages) override {
+        return inner_.AskAsciiCode(messages);
+    }
+    std::optional<std::string> AskScanCode() override { return inner_.AskScanCode(); }
+    void ShowKeyWordList() override { inner_.ShowKeyWordList(); }
 
 private:
     CommandDialogs& inner_;

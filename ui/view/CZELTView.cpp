@@ -20,7 +20,7 @@ QRect ToRect(const view::Box& box) {
 
 CZELTView::CZELTView(ViewDocument& document, MessageSink& messages, QWidget* parent)
     : QWidget(parent), controller_(document, messages), painter_(MakeViewFont()),
-      mouse_(controller_) {
+      mouse_(controller_), typing_(controller_), editCommands_(controller_) {
     setObjectName(QStringLiteral("editorView"));
     setMinimumSize(view::kViewWidth, view::kViewHeight);
     setFocusPolicy(Qt::StrongFocus);
@@ -84,6 +84,15 @@ bool CZELTView::event(QEvent* event) {
         keyCodeOut_->HandleKeyEvent(*static_cast<QKeyEvent*>(event))) {
         return true;
     }
+    // Otherwise Tab belongs to the content (after ESC it enters "[Tab]"): it must not move the
+    // focus either.
+    if (event->type() == QEvent::KeyPress) {
+        auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (keyEvent->key() == Qt::Key_Tab || keyEvent->key() == Qt::Key_Backtab) {
+            keyPressEvent(keyEvent);
+            return true;
+        }
+    }
     return QWidget::event(event);
 }
 
@@ -102,6 +111,35 @@ void CZELTView::paintEvent(QPaintEvent* /*event*/) {
 void CZELTView::mousePressEvent(QMouseEvent* event) {
     Apply(mouse_.Press(*event));
     QWidget::mousePressEvent(event);
+}
+
+void CZELTView::keyPressEvent(QKeyEvent* event) {
+    if (IsMenuKey(*event)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    const LockKeys locks = CurrentLockKeys();
+    if (const auto key = MapKeyEvent(*event, locks.numLock, nativeKeyCodes_)) {
+        Apply(typing_.KeyDown(*key, locks));
+    }
+}
+
+void CZELTView::keyReleaseEvent(QKeyEvent* event) {
+    // Releases are never the menu's: a Shift released while Alt is held must still count.
+    event->accept();
+    if (const auto key = MapKeyEvent(*event, CurrentLockKeys().numLock, nativeKeyCodes_)) {
+        Apply(typing_.KeyUp(*key));
+    }
+}
+
+LockKeys CZELTView::CurrentLockKeys() const {
+    return lockKeys_ ? lockKeys_() : LockKeys{};
+}
+
+void CZELTView::focusOutEvent(QFocusEvent* event) {
+    typing_.KeyboardLost();
+    QWidget::focusOutEvent(event);
 }
 
 } // namespace zelt

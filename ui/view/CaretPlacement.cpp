@@ -1,5 +1,6 @@
 #include "view/CaretPlacement.h"
 
+#include "KeyContent.h"
 #include "view/DecimalForm.h"
 #include "view/ViewGeometry.h"
 
@@ -44,7 +45,8 @@ void PlaceCaretAtColumn(ViewState& state, std::string_view content, int column) 
         state.caretIndex = PlaceInText(length, start, column, state.caretColumn);
         return;
     }
-    const std::string form = DecimalForm(content);
+    // The form as the box shows it: nothing for a content that is not valid ASCII content.
+    const std::string form = IsAsciiContent(content) ? DecimalForm(content) : std::string();
     const int length = static_cast<int>(form.size());
     const int start = WindowStart(state.decimalCaretIndex, state.caretColumn, length);
     const bool inText =

@@ -19,6 +19,8 @@ public:
     virtual const ModelLayout& Layout() const = 0;
     // By layout position.
     virtual const std::array<std::string, kKeyCount>& Labels() const = 0;
+    // Marks the template as changed, so that closing or replacing it asks to save it first.
+    virtual void SetModifiedFlag() = 0;
 };
 
 } // namespace zelt

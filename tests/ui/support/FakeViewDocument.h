@@ -31,10 +31,12 @@ public:
     const TemplateData& Data() const override { return data; }
     const ModelLayout& Layout() const override { return layout; }
     const std::array<std::string, kKeyCount>& Labels() const override { return labels; }
+    void SetModifiedFlag() override { modified = true; }
 
     TemplateData data;
     ModelLayout layout;
     std::array<std::string, kKeyCount> labels;
+    bool modified = false;
 };
 
 } // namespace zelt::test

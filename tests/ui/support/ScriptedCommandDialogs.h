@@ -52,6 +52,24 @@ public:
         return Next(mrAnswers, "MR properties dialog", std::optional<MrProperties>{});
     }
 
+    std::optional<int> AskDelayTime(MessageSink& /*messages*/) override {
+        events.emplace_back("delay time");
+        return Next(delayTimes, "delay time dialog", std::optional<int>{});
+    }
+    std::optional<int> AskShiftLevel(MessageSink& /*messages*/) override {
+        events.emplace_back("shift level");
+        return Next(shiftLevels, "shift level dialog", std::optional<int>{});
+    }
+    std::optional<int> AskAsciiCode(MessageSink& /*messages*/) override {
+        events.emplace_back("ascii code");
+        return Next(asciiCodes, "ASCII code dialog", std::optional<int>{});
+    }
+    std::optional<std::string> AskScanCode() override {
+        events.emplace_back("scan code");
+        return Next(scanCodes, "scan code dialog", std::optional<std::string>{});
+    }
+    void ShowKeyWordList() override { events.emplace_back("key word list"); }
+
     std::deque<std::optional<CommPort>> ports;
     std::deque<std::optional<std::string>> openPaths;
     std::deque<std::optional<std::string>> savePaths;
@@ -59,6 +77,10 @@ public:
     std::deque<std::optional<std::string>> textPaths;
     std::deque<std::optional<KbProperties>> kbAnswers;
     std::deque<std::optional<MrProperties>> mrAnswers;
+    std::deque<std::optional<int>> delayTimes;
+    std::deque<std::optional<int>> shiftLevels;
+    std::deque<std::optional<int>> asciiCodes;
+    std::deque<std::optional<std::string>> scanCodes;
 
     std::vector<std::string> events;
     std::vector<std::string> openFolders;
