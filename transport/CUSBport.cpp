@@ -7,10 +7,33 @@
 
 namespace zelt {
 
+// How a discovery search walks the listing of one interface class.
+struct InterfaceSearch {
+    HidInterfaceClass interfaceClass;
+    int indices;
+    // The operation its trace lines name.
+    const char* traceName;
+    // The keyboard-class listing is read until it reports its end; the HID-class search skips
+    // the indices that fail.
+    bool stopsAtListEnd;
+    // Its trace counts the failing entry from 1 rather than from 0.
+    bool tracesFailuresFromOne;
+    bool tracesFoundPath;
+};
+
 namespace {
 
 constexpr std::size_t kDevicePathMax = 255;
 constexpr auto kReadAnswerDelay = std::chrono::milliseconds(200);
+
+constexpr InterfaceSearch kHidClassSearch{
+    HidInterfaceClass::Hid, kHidSearchIndices, "GetDeviceFullPath", false, false, true};
+constexpr InterfaceSearch kKeyboardClassSearch{HidInterfaceClass::Keyboard,
+                                               kKeyboardSearchLimit,
+                                               "WinXPx64GetDeviceFullPath",
+                                               true,
+                                               true,
+                                               false};
 
 } // namespace
 
@@ -143,16 +166,11 @@ bool CUSBport::GetHIDAck() {
 }
 
 bool CUSBport::TestHIDDevice() {
-    if (!OpenHIDDevice()) {
-        return false;
-    }
-    const bool matches = CheckHIDParam();
-    CloseHIDDevice();
-    return matches;
+    return TestDeviceAt(nullptr);
 }
 
-bool CUSBport::TestListedDevice(const HidInterfaceQuery& query) {
-    if (!OpenPath(&query)) {
+bool CUSBport::TestDeviceAt(const HidInterfaceQuery* listing) {
+    if (!OpenPath(listing)) {
         return false;
     }
     const bool matches = CheckHIDParam();
@@ -183,44 +201,27 @@ void CUSBport::TraceFoundInterface() {
 }
 
 bool CUSBport::GetDeviceFullPath() {
-    for (int index = 0; index < kHidSearchIndices; ++index) {
-        TraceF(trace_, "GetDeviceFullPath: HidDevice = %d\n", index);
-        const HidInterfaceQuery query = backend_.QueryInterface(HidInterfaceClass::Hid, index);
-        switch (query.result) {
-        case HidInterfaceQuery::Result::ListUnavailable:
-        case HidInterfaceQuery::Result::DetailUnavailable:
-            return false;
-        case HidInterfaceQuery::Result::NoMoreItems:
-        case HidInterfaceQuery::Result::Failed:
-            TraceF(trace_, "GetDeviceFullPath: GetLastError() = %d, HidDevice = %d\n",
-                   query.errorCode, index);
-            continue;
-        case HidInterfaceQuery::Result::Found:
-            break;
-        }
-        devicePath = query.path.substr(0, kDevicePathMax);
-        TraceFoundInterface();
-        if (TestListedDevice(query)) {
-            return true;
-        }
-    }
-    return false;
+    return SearchInterfaces(kHidClassSearch);
 }
 
 bool CUSBport::WinXPx64GetDeviceFullPath() {
-    for (int index = 0; index < kKeyboardSearchLimit; ++index) {
-        TraceF(trace_, "WinXPx64GetDeviceFullPath: HidDevice = %d\n", index);
-        const HidInterfaceQuery query = backend_.QueryInterface(HidInterfaceClass::Keyboard, index);
+    return SearchInterfaces(kKeyboardClassSearch);
+}
+
+bool CUSBport::SearchInterfaces(const InterfaceSearch& search) {
+    for (int index = 0; index < search.indices; ++index) {
+        TraceF(trace_, "%s: HidDevice = %d\n", search.traceName, index);
+        const HidInterfaceQuery query = backend_.QueryInterface(search.interfaceClass, index);
         switch (query.result) {
         case HidInterfaceQuery::Result::ListUnavailable:
         case HidInterfaceQuery::Result::DetailUnavailable:
             return false;
         case HidInterfaceQuery::Result::NoMoreItems:
         case HidInterfaceQuery::Result::Failed:
-            TraceF(trace_, "WinXPx64GetDeviceFullPath: GetLastError() = %d, HidDevice = %d\n",
-                   query.errorCode, index + 1);
-            if (query.result == HidInterfaceQuery::Result::NoMoreItems ||
-                query.errorCode == kNoMoreItemsError) {
+            TraceF(trace_, "%s: GetLastError() = %d, HidDevice = %d\n", search.traceName,
+                   query.errorCode, search.tracesFailuresFromOne ? index + 1 : index);
+            if (search.stopsAtListEnd && (query.result == HidInterfaceQuery::Result::NoMoreItems ||
+                                          query.errorCode == kNoMoreItemsError)) {
                 return false;
             }
             continue;
@@ -228,7 +229,10 @@ bool CUSBport::WinXPx64GetDeviceFullPath() {
             break;
         }
         devicePath = query.path.substr(0, kDevicePathMax);
-        if (TestListedDevice(query)) {
+        if (search.tracesFoundPath) {
+            TraceFoundInterface();
+        }
+        if (TestDeviceAt(&query)) {
             return true;
         }
     }

@@ -25,6 +25,8 @@ inline constexpr int kKeyboardSearchLimit = 1024;
 // Platform code whose search runs over the keyboard interface class.
 inline constexpr int kKeyboardClassPlatformCode = 6;
 
+struct InterfaceSearch;
+
 // The USB transport: finds the keyboard among the HID devices, checks its identity and moves
 // numbered 32-byte blocks with 9-byte feature reports. It knows nothing of the image's meaning.
 //
@@ -89,10 +91,13 @@ public:
 private:
     bool GetDeviceFullPath();
     bool WinXPx64GetDeviceFullPath();
+    bool SearchInterfaces(const InterfaceSearch& search);
     void TraceFoundInterface();
     void NoteOpenFailure(const HidInterfaceQuery& query);
+    // listing: the entry of the interface listing that devicePath came from, when it did.
     bool OpenPath(const HidInterfaceQuery* listing);
-    bool TestListedDevice(const HidInterfaceQuery& query);
+    // Open, identity check, close.
+    bool TestDeviceAt(const HidInterfaceQuery* listing);
 
     HidBackend& backend_;
     Sleeper& sleeper_;

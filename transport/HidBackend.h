@@ -58,6 +58,26 @@ struct HidInterfaceQuery {
     std::optional<std::uint16_t> productId;
 };
 
+// The answer for a listing of every present interface, each entry with usagePage, usage, path,
+// vendorId and productId: the index-th entry that belongs to the class, or NoMoreItems.
+template <typename Listing>
+HidInterfaceQuery FindInListing(const Listing& listing, HidInterfaceClass cls, int index) {
+    HidInterfaceQuery query;
+    int position = 0;
+    for (const auto& entry : listing) {
+        if (BelongsToInterfaceClass(cls, entry.usagePage, entry.usage) && position++ == index) {
+            query.result = HidInterfaceQuery::Result::Found;
+            query.path = entry.path;
+            query.vendorId = entry.vendorId;
+            query.productId = entry.productId;
+            return query;
+        }
+    }
+    query.result = HidInterfaceQuery::Result::NoMoreItems;
+    query.errorCode = kNoMoreItemsError;
+    return query;
+}
+
 struct HidAttributes {
     std::uint16_t vendorId = 0;
     std::uint16_t productId = 0;

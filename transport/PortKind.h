@@ -12,10 +12,6 @@ constexpr const char* PortNameOf(PortKind kind) {
     return kind == PortKind::Usb ? "USB" : "PS2";
 }
 
-constexpr CommPort CommPortOf(PortKind kind) {
-    return kind == PortKind::Usb ? CommPort::Usb : CommPort::Ps2;
-}
-
 constexpr PortKind PortKindOf(CommPort port) {
     return port == CommPort::Usb ? PortKind::Usb : PortKind::Ps2;
 }

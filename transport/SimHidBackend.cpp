@@ -151,22 +151,7 @@ HidInterfaceQuery SimHidBackend::QueryInterface(HidInterfaceClass cls, int index
         query.errorCode = reply ? EPROTO : connection.LastErrorCode();
         return query;
     }
-    int position = 0;
-    for (const auto& entry : *listing) {
-        if (!BelongsToInterfaceClass(cls, entry.usagePage, entry.usage)) {
-            continue;
-        }
-        if (position++ == index) {
-            query.result = HidInterfaceQuery::Result::Found;
-            query.path = entry.path;
-            query.vendorId = entry.vendorId;
-            query.productId = entry.productId;
-            return query;
-        }
-    }
-    query.result = HidInterfaceQuery::Result::NoMoreItems;
-    query.errorCode = kNoMoreItemsError;
-    return query;
+    return FindInListing(*listing, cls, index);
 }
 
 HidOpenResult SimHidBackend::Open(const std::string& path) {

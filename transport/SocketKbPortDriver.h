@@ -22,8 +22,6 @@ public:
     KbControlResult Control(const KbRequest& input, KbRequest& output) override;
     void Close() override;
 
-    const std::string& SocketPath() const { return socketPath_; }
-
 private:
     std::string socketPath_;
     std::chrono::milliseconds timeout_;

@@ -27,7 +27,6 @@ public:
                  int& errorCode);
     // Sends a request frame and waits for the reply frame; nothing when either fails.
     std::optional<std::vector<std::uint8_t>> Exchange(const std::vector<std::uint8_t>& request);
-    bool Connected() const { return fd_ >= 0; }
     // errno of the last failure, 0 when none.
     int LastErrorCode() const { return lastError_; }
     void Close();

@@ -23,6 +23,7 @@ inline constexpr std::size_t kNibbleStreamSize = 2 * kBlockWithChecksumSize; // 
 inline constexpr std::size_t kDataReportsPerBlock = 9;
 inline constexpr std::size_t kPayloadSize = kHidReportSize - 1;
 inline constexpr std::size_t kStreamPlaces = kDataReportsPerBlock * kPayloadSize; // 72
+static_assert(kNibbleStreamSize <= kStreamPlaces, "a block's nibbles must fit its reports");
 // Written stream bytes carry their nibble in the low four bits under this tag.
 inline constexpr std::uint8_t kWriteNibbleTag = 0xD0;
 
