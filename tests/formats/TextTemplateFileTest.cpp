@@ -18,18 +18,9 @@ namespace zelt {
 namespace {
 
 using testing::FakeFileSystem;
-using testing::ReadBytes;
+using testing::ReadText;
 using testing::TempDir;
-using testing::WriteBytes;
-
-std::string ReadText(const std::filesystem::path& path) {
-    const std::vector<std::uint8_t> bytes = ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
-
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-    WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
+using testing::WriteText;
 
 struct TextFileFixture : ::testing::Test {
     MemorySettingsStore settings;

@@ -10,6 +10,7 @@
 namespace zelt::kbsim {
 namespace {
 
+using testing::Faults;
 using testing::InProcessKeyboard;
 
 TemplateImage Pattern() {
@@ -18,14 +19,6 @@ TemplateImage Pattern() {
         image[i] = static_cast<std::uint8_t>(i * 31 + i / 256);
     }
     return image;
-}
-
-FaultPlan Faults(std::initializer_list<Fault> faults) {
-    FaultPlan plan;
-    for (const Fault& f : faults) {
-        plan.Add(f);
-    }
-    return plan;
 }
 
 struct UsbRig {

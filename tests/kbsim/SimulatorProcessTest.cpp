@@ -79,6 +79,17 @@ bool ClosedByPeer(int fd) {
     return ::recv(fd, &byte, 1, 0) == 0;
 }
 
+// The program's USB transport on a simulator's HID socket.
+struct UsbClient {
+    UsbClient(const std::string& socket, std::chrono::milliseconds timeout)
+        : backend(socket, timeout) {}
+
+    SimHidBackend backend;
+    RecordingSleeper sleeper;
+    NullTrace trace;
+    CUSBport port{backend, sleeper, trace};
+};
+
 class SimulatorProcess : public ::testing::Test {
 protected:
     void StartSimulator(const std::vector<std::string>& args = {}) {
@@ -86,11 +97,13 @@ protected:
     }
     // A search and one block read through the real client: the simulator still works.
     bool KeyboardAnswers() {
-        SimHidBackend backend(sim.hidSocket, 1000ms);
-        RecordingSleeper sleeper;
-        NullTrace trace;
-        CUSBport port(backend, sleeper, trace);
-        return port.FindHIDDevice() && port.OpenHIDDevice() && port.GetHIDBlockData(63);
+        UsbClient usb(sim.hidSocket, 1000ms);
+        return usb.port.FindHIDDevice() && usb.port.OpenHIDDevice() && usb.port.GetHIDBlockData(63);
+    }
+    // The program's PS/2 transport on the simulator's port-driver socket, not opened yet.
+    CKBIO Ps2Client(std::chrono::milliseconds timeout = 1000ms) {
+        return CKBIO(std::make_unique<SocketKbPortDriver>(sim.kbportSocket, timeout),
+                     [] { return std::optional<int>(kNtFamily); });
     }
 
     KbsimProcess sim{ZELT_KBSIM_PATH};
@@ -116,9 +129,7 @@ TEST_F(SimulatorProcess, SaveWritesTheMemoryBackOnSigterm) {
     WriteBytes(path, std::vector<std::uint8_t>(pattern.begin(), pattern.end()));
     StartSimulator({"--image", path.string(), "--save"});
 
-    SocketKbPortDriver driver(sim.kbportSocket, 1000ms);
-    CKBIO kbio(std::make_unique<SocketKbPortDriver>(sim.kbportSocket, 1000ms),
-               [] { return std::optional<int>(kNtFamily); });
+    CKBIO kbio = Ps2Client();
     ASSERT_FALSE(kbio.OpenKBDriver().has_value());
     ASSERT_TRUE(kbio.ReadKBBlock(10));
     EXPECT_TRUE(
@@ -140,8 +151,7 @@ TEST_F(SimulatorProcess, WithoutSaveTheFileStaysUntouched) {
     const TemplateImage pattern = Pattern();
     WriteBytes(path, std::vector<std::uint8_t>(pattern.begin(), pattern.end()));
     StartSimulator({"--image", path.string()});
-    CKBIO kbio(std::make_unique<SocketKbPortDriver>(sim.kbportSocket, 1000ms),
-               [] { return std::optional<int>(kNtFamily); });
+    CKBIO kbio = Ps2Client();
     ASSERT_FALSE(kbio.OpenKBDriver().has_value());
     ASSERT_TRUE(kbio.WriteKBBlock(0));
     EXPECT_EQ(sim.Stop(), 0);
@@ -300,14 +310,11 @@ TEST_F(SimulatorProcess, SurvivesRandomBytesOnBothSockets) {
 
 TEST_F(SimulatorProcess, ClientOperationsFailPromptlyWhenTheSimulatorDies) {
     StartSimulator();
-    SimHidBackend backend(sim.hidSocket, 1000ms);
-    RecordingSleeper sleeper;
-    NullTrace trace;
-    CUSBport port(backend, sleeper, trace);
+    UsbClient usb(sim.hidSocket, 1000ms);
+    CUSBport& port = usb.port;
     ASSERT_TRUE(port.FindHIDDevice());
     ASSERT_TRUE(port.OpenHIDDevice());
-    CKBIO kbio(std::make_unique<SocketKbPortDriver>(sim.kbportSocket, 1000ms),
-               [] { return std::optional<int>(kNtFamily); });
+    CKBIO kbio = Ps2Client(1000ms);
     ASSERT_FALSE(kbio.OpenKBDriver().has_value());
 
     sim.Kill();
@@ -325,14 +332,11 @@ TEST_F(SimulatorProcess, ClientOperationsFailPromptlyWhenTheSimulatorDies) {
 
 TEST_F(SimulatorProcess, ClientOperationsTimeOutWhenTheSimulatorStopsAnswering) {
     StartSimulator();
-    SimHidBackend backend(sim.hidSocket, 200ms);
-    RecordingSleeper sleeper;
-    NullTrace trace;
-    CUSBport port(backend, sleeper, trace);
+    UsbClient usb(sim.hidSocket, 200ms);
+    CUSBport& port = usb.port;
     ASSERT_TRUE(port.FindHIDDevice());
     ASSERT_TRUE(port.OpenHIDDevice());
-    CKBIO kbio(std::make_unique<SocketKbPortDriver>(sim.kbportSocket, 200ms),
-               [] { return std::optional<int>(kNtFamily); });
+    CKBIO kbio = Ps2Client(200ms);
     ASSERT_FALSE(kbio.OpenKBDriver().has_value());
 
     sim.Signal(SIGSTOP);

@@ -1,6 +1,7 @@
 // zelt-tool read and write against the simulator process, over both ports, with and without
 // each injected fault: messages, exit status, and that nothing is lost on either side.
 
+#include "ImageBuilder.h"
 #include "KeyArea.h"
 #include "KeyContentDecoder.h"
 #include "ModelCode.h"
@@ -31,12 +32,7 @@ std::vector<std::uint8_t> Bytes(const TemplateImage& image) {
 
 // The template the keyboard starts with, and the one the tests write.
 TemplateImage OldImage() {
-    TemplateData data;
-    data.image = MakeNewImage(kModelRM0480);
-    DecodeImage(data);
-    data.keyContents[10] = "old contents";
-    BuildKeyArea(data);
-    return data.image;
+    return testing::ImageWithKeys(kModelRM0480, {{11, "old contents"}});
 }
 
 TemplateImage NewImage() {

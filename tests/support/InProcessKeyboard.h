@@ -8,9 +8,19 @@
 #include "SimulatedKeyboard.h"
 
 #include <cerrno>
+#include <initializer_list>
 #include <memory>
 
 namespace zelt::testing {
+
+// A fault plan written as a list.
+inline kbsim::FaultPlan Faults(std::initializer_list<kbsim::Fault> faults) {
+    kbsim::FaultPlan plan;
+    for (const kbsim::Fault& f : faults) {
+        plan.Add(f);
+    }
+    return plan;
+}
 
 class InProcessKeyboard {
 public:
@@ -79,21 +89,7 @@ private:
     public:
         explicit Backend(InProcessKeyboard& owner) : owner_(owner) {}
         HidInterfaceQuery QueryInterface(HidInterfaceClass cls, int index) override {
-            HidInterfaceQuery query;
-            int position = 0;
-            for (const auto& device : owner_.keyboard.Devices()) {
-                if (BelongsToInterfaceClass(cls, device.usagePage, device.usage) &&
-                    position++ == index) {
-                    query.result = HidInterfaceQuery::Result::Found;
-                    query.path = device.path;
-                    query.vendorId = device.vendorId;
-                    query.productId = device.productId;
-                    return query;
-                }
-            }
-            query.result = HidInterfaceQuery::Result::NoMoreItems;
-            query.errorCode = kNoMoreItemsError;
-            return query;
+            return FindInListing(owner_.keyboard.Devices(), cls, index);
         }
         HidOpenResult Open(const std::string& path) override {
             HidOpenResult result;

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zelt::testing {
@@ -53,6 +54,16 @@ inline void WriteBytes(const std::filesystem::path& path, const std::vector<std:
 inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The same for byte strings, as the text formats and the programs' output streams hold them.
+inline void WriteText(const std::filesystem::path& path, std::string_view text) {
+    WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+inline std::string ReadText(const std::filesystem::path& path) {
+    const std::vector<std::uint8_t> bytes = ReadBytes(path);
+    return {bytes.begin(), bytes.end()};
 }
 
 } // namespace zelt::testing

@@ -61,58 +61,21 @@ inline int WaitWithDeadline(pid_t pid, std::chrono::milliseconds timeout, bool& 
     }
 }
 
-struct TimedResult {
-    int exitStatus = -1; // -1 when the process did not exit normally
+struct TimedResult : ProcessResult {
     bool timedOut = false;
-    std::string out;
-    std::string err;
 };
 
 // Runs program to completion with an environment, killing it after timeout.
 inline TimedResult RunWithDeadline(const std::string& program, const std::vector<std::string>& args,
                                    const std::vector<std::string>& environment,
                                    std::chrono::milliseconds timeout) {
-    TempDir dir;
-    const std::string outPath = dir / "stdout";
-    const std::string errPath = dir / "stderr";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    std::vector<std::string> argvStrings{program};
-    argvStrings.insert(argvStrings.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& a : argvStrings) {
-        argv.push_back(a.data());
-    }
-    argv.push_back(nullptr);
     std::vector<std::string> envStrings = environment;
-    std::vector<char*> envp;
-    for (auto& e : envStrings) {
-        envp.push_back(e.data());
-    }
-    envp.push_back(nullptr);
-
+    const std::vector<char*> envp = SpawnList(envStrings);
     TimedResult result;
-    pid_t pid = 0;
-    const int spawned =
-        posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        result.err = "cannot start " + program;
-        return result;
-    }
-    const int status = WaitWithDeadline(pid, timeout, result.timedOut);
-    if (status >= 0 && WIFEXITED(status)) {
-        result.exitStatus = WEXITSTATUS(status);
-    }
-    const auto out = ReadBytes(outPath);
-    const auto err = ReadBytes(errPath);
-    result.out.assign(out.begin(), out.end());
-    result.err.assign(err.begin(), err.end());
+    static_cast<ProcessResult&>(result) =
+        RunCollectingOutput(program, args, "/dev/null", envp.data(), [&](pid_t pid) {
+            return WaitWithDeadline(pid, timeout, result.timedOut);
+        });
     return result;
 }
 
@@ -153,11 +116,7 @@ public:
         std::vector<std::string> argvStrings{program_, "--hid-socket", hidSocket, "--kbport-socket",
                                              kbportSocket};
         argvStrings.insert(argvStrings.end(), extraArgs.begin(), extraArgs.end());
-        std::vector<char*> argv;
-        for (auto& a : argvStrings) {
-            argv.push_back(a.data());
-        }
-        argv.push_back(nullptr);
+        const std::vector<char*> argv = SpawnList(argvStrings);
         const int spawned =
             posix_spawn(&pid_, program_.c_str(), &actions, nullptr, argv.data(), environ);
         posix_spawn_file_actions_destroy(&actions);
@@ -217,10 +176,7 @@ public:
     }
 
     bool Running() const { return pid_ > 0 && ::kill(pid_, 0) == 0; }
-    std::string Stderr() const {
-        const auto bytes = ReadBytes(stderrPath_);
-        return {bytes.begin(), bytes.end()};
-    }
+    std::string Stderr() const { return ReadText(stderrPath_); }
     const TempDir& Dir() const { return dir_; }
 
     std::string hidSocket;

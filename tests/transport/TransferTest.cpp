@@ -1,5 +1,6 @@
 #include "FakeHid.h"
 #include "FakeKbPortDriver.h"
+#include "ImageBuilder.h"
 #include "InProcessKeyboard.h"
 #include "KeyArea.h"
 #include "KeyContent.h"
@@ -15,6 +16,7 @@ namespace {
 using kbsim::Fault;
 using kbsim::FaultKind;
 using kbsim::FaultPlan;
+using testing::Faults;
 using testing::InProcessKeyboard;
 
 // Records the progress display's events.
@@ -45,21 +47,7 @@ TemplateData SampleDocument() {
 
 // What the keyboard holds: another template, encoded.
 TemplateImage KeyboardImage() {
-    TemplateData data;
-    data.image = MakeNewImage(kModelRM0480);
-    DecodeImage(data);
-    data.keyContents[2] = "keyboard";
-    data.keyContents[50] = "[Enter]";
-    BuildKeyArea(data);
-    return data.image;
-}
-
-FaultPlan Faults(std::initializer_list<Fault> faults) {
-    FaultPlan plan;
-    for (const Fault& f : faults) {
-        plan.Add(f);
-    }
-    return plan;
+    return testing::ImageWithKeys(kModelRM0480, {{3, "keyboard"}, {51, "[Enter]"}});
 }
 
 std::vector<int> Repeat(int value, std::size_t count) {
@@ -71,7 +59,22 @@ bool SameDocument(const TemplateData& a, const TemplateData& b) {
            a.blankKeyFlags == b.blankKeyFlags && a.definedKeyFlags == b.definedKeyFlags;
 }
 
-class UsbTransfer : public ::testing::Test {
+// The in-process keyboard, holding KeyboardImage(), and a document to transfer; the connection
+// to it is made by each port's fixture.
+class TransferFixture : public ::testing::Test {
+protected:
+    const kbsim::SimulatedKeyboard::Counters& Stats() { return sim->keyboard.Stats(); }
+
+    std::unique_ptr<InProcessKeyboard> sim;
+    RecordingSleeper* sleeper = nullptr;
+    NullTrace trace;
+    RecordingMessageSink messages;
+    RecordingProgress progress;
+    std::unique_ptr<KeyboardConnection> connection;
+    TemplateData document = SampleDocument();
+};
+
+class UsbTransfer : public TransferFixture {
 protected:
     void Connect(FaultPlan faults = {}, kbsim::SimulatedKeyboard::Options options = {}) {
         sim = std::make_unique<InProcessKeyboard>(KeyboardImage(), std::move(faults), options);
@@ -83,15 +86,17 @@ protected:
         connection = std::move(started.connection);
         sleeper->pauses.clear();
     }
-    const kbsim::SimulatedKeyboard::Counters& Stats() { return sim->keyboard.Stats(); }
 
-    std::unique_ptr<InProcessKeyboard> sim;
-    RecordingSleeper* sleeper = nullptr;
-    NullTrace trace;
-    RecordingMessageSink messages;
-    RecordingProgress progress;
-    std::unique_ptr<KeyboardConnection> connection;
-    TemplateData document = SampleDocument();
+    // Writes the document with key 1 as the selected key's content, for a template the write
+    // must refuse: it stops before the block loop, sends no block and leaves the image alone.
+    void WriteRefusedBeforeSending() {
+        const TemplateImage imageBefore = document.image;
+        const TransferResult result =
+            connection->WriteIntoKeyboard(document, document.keyContents[0], messages, progress);
+        EXPECT_FALSE(result.reachedBlockLoop);
+        EXPECT_EQ(document.image, imageBefore);
+        EXPECT_EQ(Stats().usbWriteCommands[0], 0);
+    }
 };
 
 TEST_F(UsbTransfer, ReadReplacesTheDocumentAndShowsProgress) {
@@ -236,13 +241,8 @@ TEST_F(UsbTransfer, WriteGivesUpAfterFiveRefusedCommands) {
 TEST_F(UsbTransfer, InvalidSelectedKeySendsNothing) {
     Connect();
     document.keyContents[0] = "[NoSuchKey]";
-    const TemplateImage imageBefore = document.image;
-    const TransferResult result =
-        connection->WriteIntoKeyboard(document, document.keyContents[0], messages, progress);
-    EXPECT_FALSE(result.reachedBlockLoop);
+    WriteRefusedBeforeSending();
     EXPECT_EQ(messages.messages, std::vector<std::string>{kWrongWordMessage});
-    EXPECT_EQ(document.image, imageBefore);
-    EXPECT_EQ(Stats().usbWriteCommands[0], 0);
     EXPECT_TRUE(progress.events.empty());
     EXPECT_FALSE(connection->Usb()->IsOpen());
 }
@@ -250,13 +250,8 @@ TEST_F(UsbTransfer, InvalidSelectedKeySendsNothing) {
 TEST_F(UsbTransfer, InvalidKeyElsewhereSendsNothingEither) {
     Connect();
     document.keyContents[120] = "[NoSuchKey]";
-    const TemplateImage imageBefore = document.image;
-    const TransferResult result =
-        connection->WriteIntoKeyboard(document, document.keyContents[0], messages, progress);
-    EXPECT_FALSE(result.reachedBlockLoop);
+    WriteRefusedBeforeSending();
     EXPECT_EQ(messages.messages, std::vector<std::string>{kWrongWordMessage});
-    EXPECT_EQ(document.image, imageBefore);
-    EXPECT_EQ(Stats().usbWriteCommands[0], 0);
 }
 
 TEST_F(UsbTransfer, TemplateThatDoesNotFitSendsNothing) {
@@ -264,14 +259,9 @@ TEST_F(UsbTransfer, TemplateThatDoesNotFitSendsNothing) {
     for (auto& content : document.keyContents) {
         content = std::string(20, 'x');
     }
-    const TemplateImage imageBefore = document.image;
-    const TransferResult result =
-        connection->WriteIntoKeyboard(document, document.keyContents[0], messages, progress);
-    EXPECT_FALSE(result.reachedBlockLoop);
+    WriteRefusedBeforeSending();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_NE(messages.messages[0].find("too large"), std::string::npos) << messages.messages[0];
-    EXPECT_EQ(document.image, imageBefore);
-    EXPECT_EQ(Stats().usbWriteCommands[0], 0);
 }
 
 TEST(UsbConnection, NoKeyboardAtStartUpIsShownOnceAndAgainForEveryCommand) {
@@ -340,7 +330,7 @@ TEST(UsbConnection, UnknownPlatformCodeEndsTheProgram) {
     EXPECT_EQ(messages.messages, std::vector<std::string>{"Get wrong OS version"});
 }
 
-class Ps2Transfer : public ::testing::Test {
+class Ps2Transfer : public TransferFixture {
 protected:
     void Connect(FaultPlan faults = {}, int family = kNtFamily) {
         sim = std::make_unique<InProcessKeyboard>(KeyboardImage(), std::move(faults));
@@ -352,14 +342,6 @@ protected:
         ASSERT_FALSE(started.endProgram);
         connection = std::move(started.connection);
     }
-    const kbsim::SimulatedKeyboard::Counters& Stats() { return sim->keyboard.Stats(); }
-
-    std::unique_ptr<InProcessKeyboard> sim;
-    RecordingSleeper* sleeper = nullptr;
-    RecordingMessageSink messages;
-    RecordingProgress progress;
-    std::unique_ptr<KeyboardConnection> connection;
-    TemplateData document = SampleDocument();
 };
 
 TEST_F(Ps2Transfer, ReadQueriesTheStatusAndPausesAfterEveryBlock) {
