@@ -1,23 +1,20 @@
 #include "FileRead.h"
 
-#include "JoinText.h"
+#include "FileMessages.h"
 
 namespace zelt {
 
 namespace {
 
-constexpr const char* kIsFolderReason = "it is a folder";
-constexpr const char* kNotRegularReason = "it is not a regular file";
+std::string CannotOpenMessage(const std::filesystem::path& path, std::string_view reason) {
+    return FileProblemMessage("open", path, reason);
+}
 
-std::string CannotReadMessage(const std::filesystem::path& path, const std::string& reason) {
-    return JoinText({"Cannot read \"", path.string(), "\": ", reason, "."});
+std::string CannotReadMessage(const std::filesystem::path& path, std::string_view reason) {
+    return FileProblemMessage("read", path, reason);
 }
 
 } // namespace
-
-std::string CannotOpenMessage(const std::filesystem::path& path, const std::string& reason) {
-    return JoinText({"Cannot open \"", path.string(), "\": ", reason, "."});
-}
 
 std::optional<std::string> ReadFileStart(const std::filesystem::path& path, std::size_t maxBytes,
                                          std::vector<std::uint8_t>& bytes, FileSystem& fileSystem) {

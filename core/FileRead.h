@@ -19,7 +19,4 @@ std::optional<std::string> ReadFileStart(const std::filesystem::path& path, std:
                                          std::vector<std::uint8_t>& bytes,
                                          FileSystem& fileSystem = RealFileSystem());
 
-// "Cannot open "PATH": REASON." and friends, shared by everything that opens files.
-std::string CannotOpenMessage(const std::filesystem::path& path, const std::string& reason);
-
 } // namespace zelt

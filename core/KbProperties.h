@@ -9,9 +9,6 @@ namespace zelt {
 inline constexpr int kBaudRates[] = {2400, 4800, 9600, 19200};
 inline constexpr const char* kParityNames[] = {"NONE", "EVEN", "ODD"};
 inline constexpr int kDataBits[] = {7, 8};
-inline constexpr int kBaudRateCount = 4;
-inline constexpr int kParityCount = 3;
-inline constexpr int kDataBitsCount = 2;
 
 inline constexpr int kParityNone = 0;
 inline constexpr int kParityEven = 1;

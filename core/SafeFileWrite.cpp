@@ -1,21 +1,10 @@
 #include "SafeFileWrite.h"
 
-#include "JoinText.h"
+#include "FileMessages.h"
 
 #include <memory>
 
 namespace zelt {
-
-namespace {
-
-constexpr const char* kIsFolderReason = "it is a folder";
-constexpr const char* kNotRegularReason = "it is not a regular file";
-
-std::string CannotSaveMessage(const std::filesystem::path& path, const std::string& reason) {
-    return JoinText({"Cannot save \"", path.string(), "\": ", reason, "."});
-}
-
-} // namespace
 
 std::optional<std::string> WriteFileSafely(const std::filesystem::path& path,
                                            std::span<const std::uint8_t> bytes,
@@ -24,7 +13,7 @@ std::optional<std::string> WriteFileSafely(const std::filesystem::path& path,
         if (error != nullptr) {
             *error = ec;
         }
-        return CannotSaveMessage(path, reason);
+        return FileProblemMessage("save", path, reason);
     };
     FileStatus status;
     if (const std::error_code ec = fileSystem.Status(path, status)) {

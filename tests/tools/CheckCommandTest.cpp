@@ -10,10 +10,7 @@ namespace {
 using testing::RunZeltTool;
 using testing::TempDir;
 using testing::WriteBytes;
-
-void WriteImage(const std::filesystem::path& path, const TemplateImage& image) {
-    WriteBytes(path, std::vector<std::uint8_t>(image.begin(), image.end()));
-}
+using testing::WriteImage;
 
 TEST(ZeltToolCheck, SoundTemplatePrintsNothing) {
     TempDir dir;

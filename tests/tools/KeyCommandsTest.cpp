@@ -1,3 +1,4 @@
+#include "ImageBuilder.h"
 #include "KeyArea.h"
 #include "ModelCode.h"
 #include "TemplateImage.h"
@@ -10,13 +11,11 @@
 namespace zelt {
 namespace {
 
+using testing::ImageWithKeys;
 using testing::RunZeltTool;
 using testing::TempDir;
 using testing::WriteBytes;
-
-void WriteImage(const std::filesystem::path& path, const TemplateImage& image) {
-    WriteBytes(path, std::vector<std::uint8_t>(image.begin(), image.end()));
-}
+using testing::WriteImage;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -27,23 +26,12 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-TemplateImage ImageWith(int model, const std::vector<std::pair<int, std::string>>& keys) {
-    TemplateData data;
-    data.modelCode = model;
-    data.image = MakeNewImage(model);
-    for (const auto& [key, content] : keys) {
-        data.keyContents[static_cast<std::size_t>(key - 1)] = content;
-    }
-    BuildKeyArea(data);
-    return data.image;
-}
-
 TEST(ZeltToolKeys, PrintsEveryKeyByKeyNumberWithEscapes) {
     TempDir dir;
-    WriteImage(dir / "t", ImageWith(kModelRM0410, {{1, "abc[CR]"},
-                                                   {2, "[F1][Separator][F2]"},
-                                                   {5, "a\\b\x01\x7F\xE9"},
-                                                   {176, "[ShiftLevel3]"}}));
+    WriteImage(dir / "t", ImageWithKeys(kModelRM0410, {{1, "abc[CR]"},
+                                                       {2, "[F1][Separator][F2]"},
+                                                       {5, "a\\b\x01\x7F\xE9"},
+                                                       {176, "[ShiftLevel3]"}}));
     const auto r = RunZeltTool({"keys", dir / "t", "--model", "2014"});
     EXPECT_EQ(r.exitStatus, 0) << r.err;
     EXPECT_EQ(r.err, "");
@@ -59,7 +47,7 @@ TEST(ZeltToolKeys, PrintsEveryKeyByKeyNumberWithEscapes) {
 TEST(ZeltToolKeys, ModelDecidesTheKeyLockMirror) {
     TempDir dir;
     // Written for a model without the mirror: key 122 holds text, key 161 is empty.
-    WriteImage(dir / "t", ImageWith(kModelRM0410, {{122, "abc"}}));
+    WriteImage(dir / "t", ImageWithKeys(kModelRM0410, {{122, "abc"}}));
     auto lines = Lines(RunZeltTool({"keys", dir / "t"}).out);
     ASSERT_EQ(lines.size(), 176u);
     EXPECT_EQ(lines[160], "161\tabc"); // default model 2013 mirrors
@@ -70,7 +58,7 @@ TEST(ZeltToolKeys, ModelDecidesTheKeyLockMirror) {
 
 TEST(ZeltToolKeys, DamagedTemplateIsListedWithTheLoadMessage) {
     TempDir dir;
-    TemplateImage image = ImageWith(kModelRM0480, {{121, "x"}});
+    TemplateImage image = ImageWithKeys(kModelRM0480, {{121, "x"}});
     image[2042] = 0;
     WriteImage(dir / "t", image);
     const auto r = RunZeltTool({"keys", dir / "t"});
@@ -132,7 +120,7 @@ TEST(ZeltToolEncode, EscapedTextsAndTextsLikeOptions) {
 TEST(ZeltToolSpace, PrintsTheSpaceLeft) {
     TempDir dir;
     WriteImage(dir / "empty", MakeNewImage(kModelRM0480));
-    WriteImage(dir / "some", ImageWith(kModelRM0480, {{1, "abc[CR]"}, {2, "[PrintScreen]"}}));
+    WriteImage(dir / "some", ImageWithKeys(kModelRM0480, {{1, "abc[CR]"}, {2, "[PrintScreen]"}}));
     auto r = RunZeltTool({"space", dir / "empty"});
     EXPECT_EQ(r.exitStatus, 0);
     EXPECT_EQ(r.out, "1792\n");

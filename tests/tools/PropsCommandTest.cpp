@@ -12,12 +12,11 @@ namespace {
 
 using testing::RunZeltTool;
 using testing::TempDir;
-using testing::WriteBytes;
 
 std::string WriteImage(const TempDir& dir, const TemplateImage& image,
                        const std::string& name = "in") {
     const std::string path = dir / name;
-    WriteBytes(path, {image.begin(), image.end()});
+    testing::WriteImage(path, image);
     return path;
 }
 

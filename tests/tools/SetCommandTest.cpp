@@ -14,7 +14,6 @@ namespace {
 using testing::ReadBytes;
 using testing::RunZeltTool;
 using testing::TempDir;
-using testing::WriteBytes;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -28,7 +27,7 @@ struct SetRun {
     explicit SetRun(const TemplateImage& initial) : image(initial) {
         in = dir / "in";
         out = dir / "out";
-        WriteBytes(in, {image.begin(), image.end()});
+        testing::WriteImage(in, image);
     }
 
     testing::ProcessResult Set(int model, std::vector<std::string> assignments,

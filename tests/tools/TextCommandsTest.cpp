@@ -16,19 +16,13 @@ namespace zelt {
 namespace {
 
 using testing::ReadBytes;
+using testing::ReadText;
 using testing::RunZeltTool;
 using testing::TempDir;
 using testing::WriteBytes;
+using testing::WriteImage;
+using testing::WriteText;
 using Bytes = std::vector<std::uint8_t>;
-
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-    WriteBytes(path, Bytes(text.begin(), text.end()));
-}
-
-std::string ReadText(const std::filesystem::path& path) {
-    const Bytes bytes = ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
 
 // A TK0517 template whose 17 keys hold the given contents, by layout position.
 Bytes TK0517Template(const std::vector<std::string>& contents) {
@@ -83,7 +77,7 @@ TEST(ZeltToolExportText, PrintsOneCrLfRowPerKey) {
 TEST(ZeltToolExportText, DefaultModelIsRM0480) {
     TempDir dir;
     const TemplateImage image = MakeNewImage(kModelRM0480);
-    WriteBytes(dir / "t", Bytes(image.begin(), image.end()));
+    WriteImage(dir / "t", image);
     const auto r = RunZeltTool({"export-text", dir / "t"});
     EXPECT_EQ(r.exitStatus, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, 8), "`,\r\n1,\r\n");
@@ -235,7 +229,7 @@ TEST(ZeltToolImportText, ExportThenImportGivesTheSameTemplate) {
     data.keyContents[0] = "[PAD5][Delay7]";
     data.keyContents[13] = "a\\,b";
     BuildKeyArea(data);
-    WriteBytes(dir / "t", Bytes(data.image.begin(), data.image.end()));
+    WriteImage(dir / "t", data.image);
 
     auto r = RunZeltTool({"export-text", dir / "t", "-o", dir / "t.txt"});
     ASSERT_EQ(r.exitStatus, 0) << r.err;

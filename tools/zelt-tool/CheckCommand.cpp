@@ -1,7 +1,6 @@
 #include "Commands.h"
 #include "KeyContent.h"
 #include "KeyContentDecoder.h"
-#include "ModelOption.h"
 #include "TemplateInput.h"
 
 #include <CLI/CLI.hpp>
@@ -17,13 +16,12 @@ public:
         CLI::App* command = app.add_subcommand(
             "check", "Print the load check's message and every key whose decoded content could "
                      "not be saved again; exit 1 if there is any");
-        command->add_option("FILE", file_, "Template file to check")->required();
-        AddModelOption(*command, modelCode_);
+        template_.Register(*command, "Template file to check");
         return command;
     }
 
     int Run(Console& console) override {
-        auto loaded = LoadTemplate(file_, modelCode_, console);
+        auto loaded = LoadTemplate(template_.file, template_.modelCode, console);
         if (!loaded) {
             return kExitFailure;
         }
@@ -43,8 +41,7 @@ public:
     }
 
 private:
-    std::string file_;
-    int modelCode_ = 0;
+    TemplateArguments template_;
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "Commands.h"
 #include "ConsoleMessages.h"
-#include "ModelOption.h"
+#include "TemplateInput.h"
 #include "TextTemplateFile.h"
 #include "TextTemplateFormat.h"
 #include "ToolDocument.h"
@@ -16,8 +16,7 @@ public:
     CLI::App* Register(CLI::App& app) override {
         CLI::App* command = app.add_subcommand(
             "export-text", "Write the text template (one CR LF row per key) of a template file");
-        command->add_option("FILE", file_, "Template file to export")->required();
-        AddModelOption(*command, modelCode_);
+        template_.Register(*command, "Template file to export");
         command
             ->add_option("-o,--output", output_,
                          "Text file to write; without it the rows go to standard output")
@@ -27,9 +26,9 @@ public:
 
     int Run(Console& console) override {
         ConsoleMessages messages(console);
-        ToolDocument doc(modelCode_);
+        ToolDocument doc(template_.modelCode);
         // A damaged image is reported and exported all the same, as the editor would.
-        if (!doc->OnOpenDocument(file_, messages)) {
+        if (!doc->OnOpenDocument(template_.file, messages)) {
             return kExitFailure;
         }
         if (output_.empty()) {
@@ -40,8 +39,7 @@ public:
     }
 
 private:
-    std::string file_;
-    int modelCode_ = 0;
+    TemplateArguments template_;
     std::string output_;
 };
 

@@ -1,7 +1,6 @@
 #include "ByteText.h"
 #include "Commands.h"
 #include "KeyContentDecoder.h"
-#include "ModelOption.h"
 #include "TemplateInput.h"
 
 #include <CLI/CLI.hpp>
@@ -16,19 +15,14 @@ public:
         CLI::App* command = app.add_subcommand(
             "keys", "Print the decoded content of every key as KEYNUMBER<TAB>content, with "
                     "control and non-ASCII bytes as \\xHH and \\ as \\\\");
-        command->add_option("FILE", file_, "Template file to read")->required();
-        AddModelOption(*command, modelCode_);
+        template_.Register(*command, "Template file to read");
         return command;
     }
 
     int Run(Console& console) override {
-        auto loaded = LoadTemplate(file_, modelCode_, console);
+        auto loaded = template_.Open(console);
         if (!loaded) {
             return kExitFailure;
-        }
-        // The editor opens a damaged template after showing why; so does this command.
-        if (!loaded->validationMessage.empty()) {
-            console.err << loaded->validationMessage << '\n';
         }
         DecodeImage(loaded->data);
         for (int key = 1; key <= kKeyCount; ++key) {
@@ -40,8 +34,7 @@ public:
     }
 
 private:
-    std::string file_;
-    int modelCode_ = 0;
+    TemplateArguments template_;
 };
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "Commands.h"
-#include "ModelOption.h"
 #include "PortOption.h"
 #include "PropertyNames.h"
 #include "TemplateInput.h"
@@ -16,8 +15,7 @@ public:
     CLI::App* Register(CLI::App& app) override {
         CLI::App* command = app.add_subcommand(
             "props", "Print the KB and MR properties of a template as name=value lines");
-        command->add_option("FILE", file_, "Template file to read")->required();
-        AddModelOption(*command, modelCode_);
+        template_.Register(*command, "Template file to read");
         AddPortOption(*command, port_,
                       "Port the keyboard is connected to (default ps2); the RS232 port "
                       "settings exist only on ps2");
@@ -26,14 +24,11 @@ public:
     }
 
     int Run(Console& console) override {
-        const auto loaded = LoadTemplate(file_, modelCode_, console);
+        const auto loaded = template_.Open(console);
         if (!loaded) {
             return kExitFailure;
         }
-        if (!loaded->validationMessage.empty()) {
-            console.err << loaded->validationMessage << '\n';
-        }
-        const PropertyScope scope = ScopeFor(modelCode_, port_);
+        const PropertyScope scope = ScopeFor(template_.modelCode, port_);
         const PropertyValues values = ReadPropertyValues(loaded->data.image, scope);
         for (const auto& [name, value] : FormatProperties(values, scope)) {
             console.out << name << '=' << value << '\n';
@@ -42,8 +37,7 @@ public:
     }
 
 private:
-    std::string file_;
-    int modelCode_ = 0;
+    TemplateArguments template_;
     CommPort port_ = CommPort::Ps2;
 };
 

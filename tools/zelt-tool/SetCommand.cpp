@@ -1,5 +1,4 @@
 #include "Commands.h"
-#include "ModelOption.h"
 #include "PortOption.h"
 #include "PropertyNames.h"
 #include "TemplateInput.h"
@@ -16,13 +15,12 @@ public:
     CLI::App* Register(CLI::App& app) override {
         CLI::App* command = app.add_subcommand(
             "set", "Change KB and MR properties of a template and write the result");
-        command->add_option("FILE", file_, "Template file to read")->required();
+        template_.Register(*command, "Template file to read");
         command
             ->add_option("ASSIGNMENTS", assignments_,
                          "name=value for each property to change (names as printed by props)")
             ->option_text("name=value...")
             ->required();
-        AddModelOption(*command, modelCode_);
         AddPortOption(*command, port_,
                       "Port the keyboard is connected to (default ps2). Changing any KB value "
                       "on usb also turns the RS232 port off, as the editor does");
@@ -37,15 +35,12 @@ public:
     }
 
     int Run(Console& console) override {
-        auto loaded = LoadTemplate(file_, modelCode_, console);
+        auto loaded = template_.Open(console);
         if (!loaded) {
             return kExitFailure;
         }
-        if (!loaded->validationMessage.empty()) {
-            console.err << loaded->validationMessage << '\n';
-        }
         TemplateImage& image = loaded->data.image;
-        const PropertyScope scope = ScopeFor(modelCode_, port_);
+        const PropertyScope scope = ScopeFor(template_.modelCode, port_);
         PropertyValues values = ReadPropertyValues(image, scope);
         const AssignmentResult result = ApplyAssignments(values, scope, assignments_);
         if (result.error != AssignmentError::None) {
@@ -55,7 +50,7 @@ public:
         // Each group is written back only when one of its values was named, just as each
         // dialog writes only when it is confirmed.
         if (result.kbTouched) {
-            WriteKbProperties(image, modelCode_, values.kb);
+            WriteKbProperties(image, template_.modelCode, values.kb);
         }
         if (result.mrTouched) {
             // The values passed their field checks above, so this cannot be refused.
@@ -65,9 +60,8 @@ public:
     }
 
 private:
-    std::string file_;
+    TemplateArguments template_;
     std::vector<std::string> assignments_;
-    int modelCode_ = 0;
     CommPort port_ = CommPort::Ps2;
     std::string output_;
 };

@@ -1,7 +1,6 @@
 #include "Commands.h"
 #include "KeyArea.h"
 #include "KeyContentDecoder.h"
-#include "ModelOption.h"
 #include "TemplateInput.h"
 
 #include <CLI/CLI.hpp>
@@ -15,18 +14,14 @@ public:
     CLI::App* Register(CLI::App& app) override {
         CLI::App* command = app.add_subcommand(
             "space", "Print the bytes left in the key area (negative when the keys do not fit)");
-        command->add_option("FILE", file_, "Template file to read")->required();
-        AddModelOption(*command, modelCode_);
+        template_.Register(*command, "Template file to read");
         return command;
     }
 
     int Run(Console& console) override {
-        auto loaded = LoadTemplate(file_, modelCode_, console);
+        auto loaded = template_.Open(console);
         if (!loaded) {
             return kExitFailure;
-        }
-        if (!loaded->validationMessage.empty()) {
-            console.err << loaded->validationMessage << '\n';
         }
         DecodeImage(loaded->data);
         console.out << GetSpaceLeft(loaded->data) << '\n';
@@ -34,8 +29,7 @@ public:
     }
 
 private:
-    std::string file_;
-    int modelCode_ = 0;
+    TemplateArguments template_;
 };
 
 } // namespace

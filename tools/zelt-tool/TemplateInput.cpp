@@ -1,6 +1,9 @@
 #include "TemplateInput.h"
 
+#include "ModelOption.h"
 #include "TemplateFile.h"
+
+#include <CLI/CLI.hpp>
 
 namespace zelt::tool {
 
@@ -16,6 +19,19 @@ std::optional<LoadedTemplate> LoadTemplate(const std::string& path, int modelCod
     loaded.data.image = *file.image;
     if (auto message = ValidateImage(loaded.data.image)) {
         loaded.validationMessage = std::move(*message);
+    }
+    return loaded;
+}
+
+void TemplateArguments::Register(CLI::App& command, const char* fileHelp) {
+    command.add_option("FILE", file, fileHelp)->required();
+    AddModelOption(command, modelCode);
+}
+
+std::optional<LoadedTemplate> TemplateArguments::Open(Console& console) const {
+    auto loaded = LoadTemplate(file, modelCode, console);
+    if (loaded && !loaded->validationMessage.empty()) {
+        console.err << loaded->validationMessage << '\n';
     }
     return loaded;
 }
