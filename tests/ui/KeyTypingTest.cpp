@@ -18,7 +18,6 @@ using test::FakeViewDocument;
 constexpr pc::KeyCode kEsc{27, 0x01};
 constexpr pc::KeyCode kF1{112, 0x3B};
 constexpr pc::KeyCode kF2{113, 0x3C};
-constexpr pc::KeyCode kTab{9, 0x0F};
 constexpr pc::KeyCode kEnter{13, 0x1C};
 constexpr pc::KeyCode kKeypadEnter{13, 0x11C};
 constexpr pc::KeyCode kLeftShift{16, 0x2A};

@@ -53,7 +53,6 @@ public:
     CMainFrame& MainFrame() { return *frame_; }
     CZELTView& View() { return *view_; }
     CommandSet& Commands() { return commands_; }
-    DocumentCommands& DocumentActions() { return documentCommands_; }
 
 private:
     // Starts the view over on a new or loaded template; the first time also chooses the port.

@@ -78,14 +78,6 @@ void CommandSet::Bind(int id, CommandBinding binding) {
     UpdateStates();
 }
 
-void CommandSet::Unbind(int id) {
-    bindings_.erase(id);
-    if (QAction* action = Action(id)) {
-        action->setCheckable(false);
-        action->setEnabled(false);
-    }
-}
-
 bool CommandSet::IsBound(int id) const {
     return bindings_.count(id) != 0;
 }

@@ -30,7 +30,6 @@ public:
     QAction* Action(int id) const;
 
     void Bind(int id, CommandBinding binding);
-    void Unbind(int id);
     bool IsBound(int id) const;
 
     // Re-evaluates availability and check marks of every command.

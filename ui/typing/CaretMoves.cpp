@@ -1,6 +1,5 @@
 #include "typing/CaretMoves.h"
 
-#include "KeyContent.h"
 #include "typing/DecimalTokens.h"
 #include "view/DecimalForm.h"
 #include "view/ViewGeometry.h"
@@ -16,10 +15,6 @@ constexpr int kColumns = view::kContentColumns;
 
 int Length(std::string_view text) {
     return static_cast<int>(text.size());
-}
-
-bool SelectedKeyInAsciiMode(const ViewState& state) {
-    return state.keyAsciiMode[static_cast<std::size_t>(state.selectedKey)] != 0;
 }
 
 char At(std::string_view text, int index) {
@@ -86,10 +81,6 @@ void DecimalRight(ViewState& state, std::string_view content) {
 }
 
 } // namespace
-
-std::string ShownDecimalForm(std::string_view content) {
-    return IsAsciiContent(content) ? DecimalForm(content) : std::string();
-}
 
 void MoveDecimalCaretToTokenStart(ViewState& state, std::string_view decimalForm) {
     // The end of the form is a caret position of its own; every other one is a token's "[".

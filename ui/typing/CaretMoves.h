@@ -25,8 +25,4 @@ void KeepCaretInContent(ViewState& state, std::string_view content);
 // the caret column along while it is above 0.
 void MoveDecimalCaretToTokenStart(ViewState& state, std::string_view decimalForm);
 
-// The decimal form the decimal display shows for a content: empty when the content is not a
-// valid ASCII-mode content.
-std::string ShownDecimalForm(std::string_view content);
-
 } // namespace zelt

@@ -16,10 +16,6 @@ std::size_t Index(int value) {
     return static_cast<std::size_t>(value);
 }
 
-bool SelectedKeyInAsciiMode(const ViewState& state) {
-    return state.keyAsciiMode[Index(state.selectedKey)] != 0;
-}
-
 // Inserts at the character caret and moves the caret behind the text.
 void InsertAtCharacterCaret(ViewState& state, std::string& content, std::string_view text) {
     content.insert(Index(state.caretIndex), text);

@@ -1,20 +1,13 @@
 #pragma once
 
+#include "view/DecimalForm.h"
+
 #include <cstddef>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 namespace zelt {
-
-// Where one token of the decimal display stands in the content: a plain character or a whole
-// keyword that the decimal form keeps.
-struct TokenSpan {
-    std::size_t begin;
-    std::size_t end;
-
-    friend bool operator==(const TokenSpan&, const TokenSpan&) = default;
-};
 
 // The tokens of a content as the decimal display shows them, in order: token i is the i-th
 // bracketed group of the decimal form. Escaped brackets ("[[", "]]") show as nothing and belong

@@ -20,8 +20,7 @@ std::string& EditedKey::Content() {
 }
 
 bool EditedKey::InAsciiMode() const {
-    const ViewState& state = view_.State();
-    return state.keyAsciiMode[Index(state.selectedKey)] != 0;
+    return SelectedKeyInAsciiMode(view_.State());
 }
 
 void EditedKey::ClearFlags() {

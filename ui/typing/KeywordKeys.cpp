@@ -67,13 +67,6 @@ template <typename Table> auto FindByScanCode(const Table& table, int scanCode) 
 
 } // namespace
 
-std::span<const KeywordKey> KeywordKeys() {
-    return kKeywordKeys;
-}
-std::span<const KeypadKey> KeypadKeys() {
-    return kKeypadKeys;
-}
-
 const KeywordKey* FindKeywordKey(int scanCode) {
     return FindByScanCode(kKeywordKeys, scanCode);
 }

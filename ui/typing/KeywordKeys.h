@@ -1,6 +1,5 @@
 #pragma once
 
-#include <span>
 #include <string_view>
 
 namespace zelt {
@@ -39,9 +38,6 @@ struct KeypadKey {
     char digit;
     KeyAction numLockOffAction;
 };
-
-std::span<const KeywordKey> KeywordKeys();
-std::span<const KeypadKey> KeypadKeys();
 
 // The row of a scan code (with its extended bit, without the repeat bit), or nullptr.
 const KeywordKey* FindKeywordKey(int scanCode);

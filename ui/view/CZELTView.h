@@ -30,7 +30,6 @@ public:
     KeyEditCommands& EditCommands() { return editCommands_; }
     // The port chosen at start-up with its transport, kept for the life of the program.
     KeyboardPort& Port() { return port_; }
-    const ViewPainter& Painter() const { return painter_; }
 
     // Resets the selection for a new or loaded template and repaints. Also makes the keyboard
     // output test window, hidden; a later initial update puts the same window back into that
@@ -39,7 +38,6 @@ public:
 
     // Where the Caps Lock and Num Lock state comes from.
     void SetLockKeys(LockKeyProvider lockKeys) { lockKeys_ = std::move(lockKeys); }
-    const LockKeyProvider& LockKeyState() const { return lockKeys_; }
 
     // The keyboard output test window; nullptr before the first initial update.
     CKeyCodeOutView* KeyCodeOut() const { return keyCodeOut_; }

@@ -1,6 +1,5 @@
 #include "view/CaretPlacement.h"
 
-#include "KeyContent.h"
 #include "view/DecimalForm.h"
 #include "view/ViewGeometry.h"
 
@@ -45,8 +44,7 @@ void PlaceCaretAtColumn(ViewState& state, std::string_view content, int column) 
         state.caretIndex = PlaceInText(length, start, column, state.caretColumn);
         return;
     }
-    // The form as the box shows it: nothing for a content that is not valid ASCII content.
-    const std::string form = IsAsciiContent(content) ? DecimalForm(content) : std::string();
+    const std::string form = ShownDecimalForm(content);
     const int length = static_cast<int>(form.size());
     const int start = WindowStart(state.decimalCaretIndex, state.caretColumn, length);
     const bool inText =

@@ -1,5 +1,7 @@
 #include "view/DecimalForm.h"
 
+#include "KeyContent.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -42,8 +44,8 @@ bool IsLoneShiftLevel(std::string_view keyword, std::string_view content) {
 
 } // namespace
 
-std::string DecimalForm(std::string_view content) {
-    std::string form;
+std::optional<DecimalFormTokens> SplitDecimalForm(std::string_view content) {
+    DecimalFormTokens split;
     std::size_t i = 0;
     while (i < content.size()) {
         const char c = content[i];
@@ -53,32 +55,52 @@ std::string DecimalForm(std::string_view content) {
             continue;
         }
         if (c == ']') {
-            return form;
+            split.complete = false;
+            return split;
         }
         if (c == '[') {
             const std::size_t close = content.find(']', i);
             if (close == std::string_view::npos) {
-                return {};
+                return std::nullopt;
             }
             const std::string_view keyword = content.substr(i, close - i + 1);
             bool delayInRange = false;
             const bool kept = std::find(kKeptKeywords.begin(), kKeptKeywords.end(), keyword) !=
                               kKeptKeywords.end();
-            if (kept || (IsDelayKeyword(keyword, delayInRange) && delayInRange) ||
-                IsLoneShiftLevel(keyword, content)) {
-                form += keyword;
-            } else {
-                return {};
+            if (!kept && !(IsDelayKeyword(keyword, delayInRange) && delayInRange) &&
+                !IsLoneShiftLevel(keyword, content)) {
+                return std::nullopt;
             }
+            split.tokens.push_back({i, close + 1});
             i = close + 1;
             continue;
         }
-        form += '[';
-        form += std::to_string(static_cast<unsigned char>(c));
-        form += ']';
+        split.tokens.push_back({i, i + 1});
         ++i;
     }
+    return split;
+}
+
+std::string DecimalForm(std::string_view content) {
+    const auto split = SplitDecimalForm(content);
+    if (!split) {
+        return {};
+    }
+    std::string form;
+    for (const TokenSpan& token : split->tokens) {
+        if (token.end - token.begin > 1) {
+            form += content.substr(token.begin, token.end - token.begin);
+        } else {
+            form += '[';
+            form += std::to_string(static_cast<unsigned char>(content[token.begin]));
+            form += ']';
+        }
+    }
     return form;
+}
+
+std::string ShownDecimalForm(std::string_view content) {
+    return IsAsciiContent(content) ? DecimalForm(content) : std::string();
 }
 
 int TokenIndex(std::string_view decimalForm, int position) {

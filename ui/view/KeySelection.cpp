@@ -18,11 +18,23 @@ int KeyOf(const ModelLayout& layout, int position) {
     return layout.positionToKey[Index(position)];
 }
 
-int AsciiModeOf(const TemplateData& data, int key) {
-    return IsAsciiContent(data.keyContents[Index(key)]) ? 1 : 0;
+} // namespace
+
+void SetModeFromContent(ViewState& state, const TemplateData& data) {
+    const std::size_t key = Index(state.selectedKey);
+    state.keyAsciiMode[key] = IsAsciiContent(data.keyContents[key]) ? 1 : 0;
 }
 
-} // namespace
+void SelectFirstPosition(ViewState& state, const ModelLayout& layout) {
+    state.escPending = 0;
+    state.shiftReleased = 1;
+    state.caretIndex = 0;
+    state.caretColumn = 0;
+    state.selectedPosition = 0;
+    state.selectedKey = KeyOf(layout, 0);
+    state.keyRaised.fill(1);
+    state.keyRaised[0] = 0;
+}
 
 bool HasLShapedEnter(int modelCode) {
     return modelCode != kModelTK0550 && modelCode != kModelTK0517 && modelCode != kModelTK0530;
@@ -39,32 +51,17 @@ int HitKey(const ModelLayout& layout, int px, int py) {
 }
 
 void ResetViewState(ViewState& state, const ModelLayout& layout, const TemplateData& data) {
-    state.escPending = 0;
-    state.shiftReleased = 1;
-    state.caretIndex = 0;
+    ResetAfterModelChange(state, layout);
     state.decimalCaretIndex = 0;
-    state.caretColumn = 0;
-    state.selectedPosition = 0;
-    state.selectedKey = KeyOf(layout, 0);
-    state.keyRaised.fill(1);
-    state.keyRaised[0] = 0;
-    state.keyAsciiMode.fill(1);
     // A loaded template may start with a scan-code key; its mode must say so, as it does after
     // any other selection, or typing would mix ASCII text into scan codes.
-    state.keyAsciiMode[Index(state.selectedKey)] = AsciiModeOf(data, state.selectedKey);
+    SetModeFromContent(state, data);
     state.wrongWordShown = 0;
     state.decimalDisplay = 0;
 }
 
 void ResetAfterModelChange(ViewState& state, const ModelLayout& layout) {
-    state.escPending = 0;
-    state.caretIndex = 0;
-    state.caretColumn = 0;
-    state.selectedPosition = 0;
-    state.shiftReleased = 1;
-    state.selectedKey = KeyOf(layout, 0);
-    state.keyRaised.fill(1);
-    state.keyRaised[0] = 0;
+    SelectFirstPosition(state, layout);
     state.keyAsciiMode.fill(1);
 }
 
@@ -86,7 +83,7 @@ void SelectHitKey(ViewState& state, const ModelLayout& layout, const TemplateDat
     // The decimal caret goes back too: the caret column is 0 now, and a token caret left
     // further right would show the window from there while insertions go to the start.
     state.decimalCaretIndex = 0;
-    state.keyAsciiMode[Index(state.selectedKey)] = AsciiModeOf(data, state.selectedKey);
+    SetModeFromContent(state, data);
     if (state.selectedKey != previousKey) {
         state.decimalDisplay = 0;
     }
@@ -102,7 +99,7 @@ void MoveSelection(ViewState& state, const ModelLayout& layout, const TemplateDa
     state.caretIndex = 0;
     state.decimalCaretIndex = 0;
     state.caretColumn = 0;
-    state.keyAsciiMode[Index(state.selectedKey)] = AsciiModeOf(data, state.selectedKey);
+    SetModeFromContent(state, data);
     state.decimalDisplay = 0;
 }
 

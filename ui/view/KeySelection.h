@@ -15,6 +15,14 @@ bool HasLShapedEnter(int modelCode);
 // key's outline hits nothing; where rectangles overlap the lowest position wins.
 int HitKey(const ModelLayout& layout, int px, int py);
 
+// The selected key is edited in the mode its content is written in.
+void SetModeFromContent(ViewState& state, const TemplateData& data);
+
+// Back to layout position 0 with the caret at the start: a pending ESC is dropped and Shift
+// counts as released. Modes, the decimal display with its caret and the red line keep their
+// values.
+void SelectFirstPosition(ViewState& state, const ModelLayout& layout);
+
 // The selection a new or loaded template starts with: layout position 0, caret at the start,
 // every key in ASCII mode except the selected one, whose mode follows its content.
 void ResetViewState(ViewState& state, const ModelLayout& layout, const TemplateData& data);

@@ -17,8 +17,6 @@ class ViewPainter {
 public:
     explicit ViewPainter(QFont font);
 
-    const QFont& Font() const { return font_; }
-
     // Paints into a client area of the given size. Computing the space left refreshes the
     // blank-key flags, hence the non-const controller.
     void Paint(QPainter& painter, ViewController& controller, const QRect& clientRect) const;

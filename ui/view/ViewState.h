@@ -3,6 +3,7 @@
 #include "TemplateImage.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace zelt {
@@ -34,5 +35,9 @@ struct ViewState {
         keyAsciiMode.fill(1);
     }
 };
+
+inline bool SelectedKeyInAsciiMode(const ViewState& state) {
+    return state.keyAsciiMode[static_cast<std::size_t>(state.selectedKey)] != 0;
+}
 
 } // namespace zelt
