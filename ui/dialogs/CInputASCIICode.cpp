@@ -1,5 +1,6 @@
 #include "dialogs/CInputASCIICode.h"
 
+#include "dialogs/DialogParts.h"
 #include "dialogs/SpinValueDialog.h"
 #include "typing/KeyEditCommands.h"
 
@@ -64,10 +65,7 @@ CInputASCIICode::CInputASCIICode(MessageSink& messages, QWidget* parent)
     row->addWidget(edit_);
     row->addWidget(range);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);

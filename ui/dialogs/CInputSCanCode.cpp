@@ -1,5 +1,6 @@
 #include "dialogs/CInputSCanCode.h"
 
+#include "dialogs/DialogParts.h"
 #include "dialogs/ScanCodeChoices.h"
 #include "text/Windows1252Text.h"
 
@@ -51,10 +52,7 @@ CInputSCanCode::CInputSCanCode(QWidget* parent) : QDialog(parent), list_(new QCo
     auto* form = new QFormLayout;
     form->addRow(label, list_);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

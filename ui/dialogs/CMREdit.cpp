@@ -1,5 +1,6 @@
 #include "dialogs/CMREdit.h"
 
+#include "dialogs/DialogParts.h"
 #include "text/Windows1252Text.h"
 
 #include <QButtonGroup>
@@ -13,19 +14,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace zelt {
 
 namespace {
-
-QCheckBox* MakeCheck(QWidget* parent, const char* caption, const QString& objectName) {
-    auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
-    box->setObjectName(objectName);
-    return box;
-}
 
 QString TrackName(int track) {
     return QStringLiteral("track%1").arg(track + 1);
@@ -69,12 +63,7 @@ CMREdit::CMREdit(const MrProperties& values, MessageSink& messages, QWidget* par
     cardRow->addLayout(cardForm);
     cardRow->addLayout(cardOptions);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(trackRow);

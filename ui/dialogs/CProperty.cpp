@@ -1,5 +1,7 @@
 #include "dialogs/CProperty.h"
 
+#include "dialogs/DialogParts.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -7,7 +9,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -49,13 +50,19 @@ CProperty::CProperty(const KbProperties& values, QWidget* parent)
     auto* features = new QGroupBox(QString::fromLatin1(kKeyboardFeaturesGroup), this);
     features->setObjectName(QStringLiteral("keyboardFeaturesGroup"));
     auto* featureLayout = new QVBoxLayout(features);
-    sendBreakCode_ = AddCheck(features, kSendBreakCodeCaption, "sendBreakCodeCheck");
-    beepWhenTyped_ = AddCheck(features, kBeepWhenTypedCaption, "beepWhenTypedCheck");
-    noBeepUndefined_ = AddCheck(features, kNoBeepUndefinedCaption, "noBeepUndefinedCheck");
-    translateSet2_ = AddCheck(features, kTranslateSet2Caption, "translateSet2Check");
-    typematicScan_ = AddCheck(features, kTypematicScanCaption, "typematicScanCheck");
-    typematicAscii_ = AddCheck(features, kTypematicAsciiCaption, "typematicAsciiCheck");
-    altNumber_ = AddCheck(features, kAltNumberCaption, "altNumberCheck");
+    sendBreakCode_ =
+        MakeCheck(features, kSendBreakCodeCaption, QStringLiteral("sendBreakCodeCheck"));
+    beepWhenTyped_ =
+        MakeCheck(features, kBeepWhenTypedCaption, QStringLiteral("beepWhenTypedCheck"));
+    noBeepUndefined_ =
+        MakeCheck(features, kNoBeepUndefinedCaption, QStringLiteral("noBeepUndefinedCheck"));
+    translateSet2_ =
+        MakeCheck(features, kTranslateSet2Caption, QStringLiteral("translateSet2Check"));
+    typematicScan_ =
+        MakeCheck(features, kTypematicScanCaption, QStringLiteral("typematicScanCheck"));
+    typematicAscii_ =
+        MakeCheck(features, kTypematicAsciiCaption, QStringLiteral("typematicAsciiCheck"));
+    altNumber_ = MakeCheck(features, kAltNumberCaption, QStringLiteral("altNumberCheck"));
     for (QCheckBox* box : {sendBreakCode_, beepWhenTyped_, noBeepUndefined_, translateSet2_,
                            typematicScan_, typematicAscii_, altNumber_}) {
         featureLayout->addWidget(box);
@@ -63,13 +70,13 @@ CProperty::CProperty(const KbProperties& values, QWidget* parent)
 
     auto* config = new QGroupBox(QString::fromLatin1(kConfigGroup), this);
     config->setObjectName(QStringLiteral("configGroup"));
-    oposJpos_ = AddCheck(config, kOposJposCaption, "oposJposCheck");
+    oposJpos_ = MakeCheck(config, kOposJposCaption, QStringLiteral("oposJposCheck"));
     (new QVBoxLayout(config))->addWidget(oposJpos_);
 
     rs232Group_ = new QGroupBox(QString::fromLatin1(kRs232Group), this);
     rs232Group_->setObjectName(QStringLiteral("rs232Group"));
     auto* rs232Layout = new QFormLayout(rs232Group_);
-    usePort_ = AddCheck(rs232Group_, kUsePortCaption, "usePortCheck");
+    usePort_ = MakeCheck(rs232Group_, kUsePortCaption, QStringLiteral("usePortCheck"));
     rs232Layout->addRow(usePort_);
     baudRate_ =
         AddList(rs232Layout, rs232Group_, kBaudRateLabel, "baudRateList", Entries(kBaudRates));
@@ -87,12 +94,7 @@ CProperty::CProperty(const KbProperties& values, QWidget* parent)
     delayRow->addWidget(delay_);
     delayRow->addWidget(delayLabel, 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(features);
@@ -103,12 +105,6 @@ CProperty::CProperty(const KbProperties& values, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     ShowValues();
-}
-
-QCheckBox* CProperty::AddCheck(QWidget* parent, const char* caption, const char* objectName) {
-    auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
-    box->setObjectName(QString::fromLatin1(objectName));
-    return box;
 }
 
 void CProperty::ShowValues() {

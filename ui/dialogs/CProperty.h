@@ -44,7 +44,6 @@ public:
     void accept() override;
 
 private:
-    QCheckBox* AddCheck(QWidget* parent, const char* caption, const char* objectName);
     void ShowValues();
 
     KbProperties values_;

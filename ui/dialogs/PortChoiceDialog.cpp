@@ -1,5 +1,7 @@
 #include "dialogs/PortChoiceDialog.h"
 
+#include "dialogs/DialogParts.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -23,10 +25,7 @@ PortChoiceDialog::PortChoiceDialog(QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(label, portList_);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

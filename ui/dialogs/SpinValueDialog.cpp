@@ -1,5 +1,7 @@
 #include "dialogs/SpinValueDialog.h"
 
+#include "dialogs/DialogParts.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,10 +44,7 @@ SpinValueDialog::SpinValueDialog(const SpinValueDialogSetup& setup, MessageSink&
     row->addWidget(unit);
     row->addStretch();
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);

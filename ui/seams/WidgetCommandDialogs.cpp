@@ -15,6 +15,9 @@
 #include <QFile>
 #include <QFileDialog>
 
+#include <functional>
+#include <type_traits>
+
 namespace zelt {
 
 namespace {
@@ -29,14 +32,22 @@ std::optional<std::string> ToLocalPath(const QString& chosen) {
     return QFile::encodeName(chosen).toStdString();
 }
 
+// Shows the dialog; what answer reads from it once it is confirmed, nothing when it is
+// cancelled.
+template <typename Dialog, typename Answer>
+auto Confirmed(Dialog& dialog, Answer answer)
+    -> std::optional<std::remove_cvref_t<std::invoke_result_t<Answer, const Dialog&>>> {
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return std::invoke(answer, dialog);
+}
+
 } // namespace
 
 std::optional<CommPort> WidgetCommandDialogs::ChoosePort() {
     PortChoiceDialog dialog(parent_);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.Choice();
+    return Confirmed(dialog, &PortChoiceDialog::Choice);
 }
 
 std::optional<std::string>
@@ -75,51 +86,33 @@ WidgetCommandDialogs::GetTextTemplatePath(TextFileAction action,
 
 std::optional<KbProperties> WidgetCommandDialogs::EditKbProperties(const KbProperties& values) {
     CProperty dialog(values, parent_);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.Values();
+    return Confirmed(dialog, &CProperty::Values);
 }
 
 std::optional<MrProperties> WidgetCommandDialogs::EditMrProperties(const MrProperties& values,
                                                                    MessageSink& messages) {
     CMREdit dialog(values, messages, parent_);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.Values();
+    return Confirmed(dialog, &CMREdit::Values);
 }
 
 std::optional<int> WidgetCommandDialogs::AskDelayTime(MessageSink& messages) {
     CDelayTime dialog(messages, parent_);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.Value();
+    return Confirmed(dialog, &CDelayTime::Value);
 }
 
 std::optional<int> WidgetCommandDialogs::AskShiftLevel(MessageSink& messages) {
     CShiftLevel dialog(messages, parent_);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.Value();
+    return Confirmed(dialog, &CShiftLevel::Value);
 }
 
 std::optional<int> WidgetCommandDialogs::AskAsciiCode(MessageSink& messages) {
     CInputASCIICode dialog(messages, parent_);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.Value();
+    return Confirmed(dialog, &CInputASCIICode::Value);
 }
 
 std::optional<std::string> WidgetCommandDialogs::AskScanCode() {
     CInputSCanCode dialog(parent_);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.Text();
+    return Confirmed(dialog, &CInputSCanCode::Text);
 }
 
 void WidgetCommandDialogs::ShowKeyWordList() {
