@@ -123,8 +123,7 @@ void BM_GetSpaceLeft(benchmark::State& state) {
 BENCHMARK(BM_GetSpaceLeft);
 
 // Loading decodes the image, saving builds it again.
-void BM_DecodeBuildRoundTrip(benchmark::State& state) {
-    TemplateData data = FullTemplate();
+void DecodeBuildRoundTrip(benchmark::State& state, TemplateData data) {
     for (auto _ : state) {
         DecodeImage(data);
         BuildKeyArea(data);
@@ -133,34 +132,29 @@ void BM_DecodeBuildRoundTrip(benchmark::State& state) {
     }
     ReportTemplate(state, data);
 }
-BENCHMARK(BM_DecodeBuildRoundTrip);
 
-void BM_DecodeBuildRoundTripTextKeys(benchmark::State& state) {
-    TemplateData data = FullTextTemplate();
-    for (auto _ : state) {
-        DecodeImage(data);
-        BuildKeyArea(data);
-        benchmark::DoNotOptimize(data.image.data());
-        benchmark::ClobberMemory();
-    }
-    ReportTemplate(state, data);
-}
-BENCHMARK(BM_DecodeBuildRoundTripTextKeys);
-
-// The same round trip over a key area that is one long run of characters, the densest text.
-void BM_DecodeBuildRoundTripOneLongKey(benchmark::State& state) {
+// A key area that is one long run of characters, the densest text.
+TemplateData OneLongKeyTemplate() {
     TemplateData data;
     data.modelCode = kModelRM0410;
     data.image = MakeNewImage(data.modelCode);
     data.keyContents[120] = std::string(1792, 'x');
     BuildKeyArea(data);
-    for (auto _ : state) {
-        DecodeImage(data);
-        BuildKeyArea(data);
-        benchmark::DoNotOptimize(data.image.data());
-        benchmark::ClobberMemory();
-    }
-    ReportTemplate(state, data);
+    return data;
+}
+
+void BM_DecodeBuildRoundTrip(benchmark::State& state) {
+    DecodeBuildRoundTrip(state, FullTemplate());
+}
+BENCHMARK(BM_DecodeBuildRoundTrip);
+
+void BM_DecodeBuildRoundTripTextKeys(benchmark::State& state) {
+    DecodeBuildRoundTrip(state, FullTextTemplate());
+}
+BENCHMARK(BM_DecodeBuildRoundTripTextKeys);
+
+void BM_DecodeBuildRoundTripOneLongKey(benchmark::State& state) {
+    DecodeBuildRoundTrip(state, OneLongKeyTemplate());
 }
 BENCHMARK(BM_DecodeBuildRoundTripOneLongKey);
 

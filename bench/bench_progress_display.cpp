@@ -2,48 +2,39 @@
 // (the bar and the percentage painted at once) on a shown editor view, offscreen. A block takes
 // at least 100 ms of protocol pauses, so this is the display's share of a transfer.
 
+#include "FakeViewDocument.h"
 #include "ModelCode.h"
-#include "ModelLayout.h"
 #include "TransferObserver.h"
 #include "transfer/TransferProgressDisplay.h"
 #include "view/CZELTView.h"
-#include "view/ViewDocument.h"
 #include "view/ViewGeometry.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
+namespace zelt {
 namespace {
 
-class NewDocument final : public zelt::ViewDocument {
-public:
-    NewDocument() : layout_(zelt::LayoutForModel(zelt::kModelRM0480)) {
-        data_.modelCode = zelt::kModelRM0480;
-    }
-    zelt::TemplateData& Data() override { return data_; }
-    const zelt::TemplateData& Data() const override { return data_; }
-    const zelt::ModelLayout& Layout() const override { return layout_; }
-    const std::array<std::string, zelt::kKeyCount>& Labels() const override {
-        return layout_.labels;
-    }
+// A shown editor view of a new template, every key blank.
+struct ShownView {
+    test::FakeViewDocument document{kModelRM0480};
+    RecordingMessageSink messages;
+    CZELTView view{document, messages};
 
-private:
-    zelt::TemplateData data_;
-    zelt::ModelLayout layout_;
+    ShownView() {
+        view.resize(view::kViewWidth, view::kViewHeight);
+        view.show();
+        QCoreApplication::processEvents();
+    }
 };
 
 void BM_ProgressStepPerBlock(benchmark::State& state) {
-    NewDocument document;
-    zelt::RecordingMessageSink messages;
-    zelt::CZELTView view(document, messages);
-    view.resize(zelt::view::kViewWidth, zelt::view::kViewHeight);
-    view.show();
-    QCoreApplication::processEvents();
-    zelt::TransferProgressDisplay display(view);
-    display.TransferStarted(zelt::TransferDirection::Read);
+    ShownView shown;
+    TransferProgressDisplay display(shown.view);
+    display.TransferStarted(TransferDirection::Read);
     int block = 0;
     for (auto _ : state) {
-        display.BlockTransferred(block, zelt::ProgressPercent(block));
+        display.BlockTransferred(block, ProgressPercent(block));
         block = (block + 1) % 64;
     }
     display.TransferFinished();
@@ -51,15 +42,10 @@ void BM_ProgressStepPerBlock(benchmark::State& state) {
 
 // The display put up and taken down again, once per transfer.
 void BM_ProgressDisplayUpAndDown(benchmark::State& state) {
-    NewDocument document;
-    zelt::RecordingMessageSink messages;
-    zelt::CZELTView view(document, messages);
-    view.resize(zelt::view::kViewWidth, zelt::view::kViewHeight);
-    view.show();
-    QCoreApplication::processEvents();
+    ShownView shown;
     for (auto _ : state) {
-        zelt::TransferProgressDisplay display(view);
-        display.TransferStarted(zelt::TransferDirection::Write);
+        TransferProgressDisplay display(shown.view);
+        display.TransferStarted(TransferDirection::Write);
         display.TransferFinished();
         QCoreApplication::processEvents();
     }
@@ -69,14 +55,4 @@ BENCHMARK(BM_ProgressStepPerBlock)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ProgressDisplayUpAndDown)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+} // namespace zelt

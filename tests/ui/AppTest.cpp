@@ -1,7 +1,6 @@
+#include "EditorTest.h"
 #include "ExpectedCommands.h"
-#include "FakeKeyboardConnector.h"
-#include "ScriptedCommandDialogs.h"
-#include "ScriptedUserMessages.h"
+#include "Renders.h"
 #include "SettingsStore.h"
 #include "app/CZELTApp.h"
 #include "shell/CMainFrame.h"
@@ -9,10 +8,8 @@
 #include "view/CZELTView.h"
 
 #include <QAction>
-#include <QDir>
 #include <QImage>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -21,29 +18,8 @@
 namespace zelt {
 namespace {
 
-using test::FakeKeyboardConnector;
-using test::ScriptedCommandDialogs;
-using test::ScriptedUserMessages;
-
-class AppTest : public ::testing::Test {
+class AppTest : public test::EditorTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
-
-    CZELTApp& App() {
-        if (!app) {
-            app = std::make_unique<CZELTApp>(
-                AppEnvironment{settings, messages, dialogs, recent, keyboard.Connector(),
-                               [] { return LockKeys{}; }, folder.path().toStdString()});
-        }
-        return *app;
-    }
-
-    // Starts with the given port answer; fails the test if the program would end.
-    void StartWith(CommPort port) {
-        dialogs.ports = {port};
-        ASSERT_EQ(App().InitInstance(std::nullopt), std::nullopt);
-    }
-
     bool Enabled(int id) { return App().Commands().Action(id)->isEnabled(); }
     bool Checked(int id) { return App().Commands().Action(id)->isChecked(); }
 
@@ -56,14 +32,6 @@ protected:
         EXPECT_TRUE(other.OnSaveDocument(path, sink));
         return path;
     }
-
-    QTemporaryDir folder;
-    MemorySettingsStore settings;
-    ScriptedUserMessages messages;
-    ScriptedCommandDialogs dialogs;
-    MemoryRecentFiles recent;
-    FakeKeyboardConnector keyboard;
-    std::unique_ptr<CZELTApp> app;
 };
 
 TEST_F(AppTest, StartsOnPs2AndShowsTheWindowMaximized) {
@@ -374,9 +342,7 @@ TEST_F(AppTest, ScreenshotOfTheMainWindow) {
     App().View().Controller().LeftButtonDown(key.x + 3, key.y + 3);
     App().View().Controller().LeftButtonDown(99 + 5 * 7 + 2, 340);
     const QImage image = App().MainFrame().grab().toImage();
-    const QString folderName = QStringLiteral(QT_TESTCASE_BUILDDIR "/renders");
-    ASSERT_TRUE(QDir().mkpath(folderName));
-    EXPECT_TRUE(image.save(folderName + QStringLiteral("/editor.png")));
+    EXPECT_TRUE(test::SaveRender(image, QStringLiteral("editor.png")));
     EXPECT_EQ(image.size(), QSize(800, 520));
 }
 

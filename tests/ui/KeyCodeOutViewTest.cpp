@@ -1,10 +1,8 @@
 // The keyboard output test window in the running editor: how it is made, opened and closed,
 // what it draws, and the keys it writes from each of the three places they can come from.
 
-#include "FakeKeyboardConnector.h"
-#include "ScriptedCommandDialogs.h"
-#include "ScriptedUserMessages.h"
-#include "SettingsStore.h"
+#include "EditorTest.h"
+#include "Renders.h"
 #include "app/CZELTApp.h"
 #include "keytest/CKeyCodeOutEdit.h"
 #include "keytest/CKeyCodeOutView.h"
@@ -15,30 +13,23 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QKeyEvent>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace zelt {
 namespace {
 
-using test::FakeKeyboardConnector;
-using test::ScriptedCommandDialogs;
-using test::ScriptedUserMessages;
+using test::DarkPixels;
+using test::SaveRender;
 
-class KeyCodeOutViewTest : public ::testing::Test {
+class KeyCodeOutViewTest : public test::EditorTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        app = std::make_unique<CZELTApp>(
-            AppEnvironment{settings, messages, dialogs, recent, keyboard.Connector(),
-                           [this] { return locks; }, folder.path().toStdString()});
-        dialogs.ports = {CommPort::Ps2};
-        ASSERT_EQ(app->InitInstance(std::nullopt), std::nullopt);
+        ASSERT_NO_FATAL_FAILURE(EditorTest::SetUp());
+        ASSERT_NO_FATAL_FAILURE(StartWith(CommPort::Ps2));
         app->MainFrame().showNormal();
         app->MainFrame().resize(800, 560);
         QApplication::setActiveWindow(&app->MainFrame());
@@ -70,15 +61,6 @@ protected:
         QKeyEvent event(type, key, modifiers, text, autoRepeat);
         QApplication::sendEvent(target, &event);
     }
-
-    QTemporaryDir folder;
-    MemorySettingsStore settings;
-    ScriptedUserMessages messages;
-    ScriptedCommandDialogs dialogs;
-    MemoryRecentFiles recent;
-    FakeKeyboardConnector keyboard;
-    LockKeys locks;
-    std::unique_ptr<CZELTApp> app;
 };
 
 TEST_F(KeyCodeOutViewTest, MadeHiddenAsAChildOfTheView) {
@@ -269,16 +251,6 @@ TEST_F(KeyCodeOutViewTest, CaptionDragsTheWindowWithinTheView) {
     EXPECT_EQ(Test().VisibleFlag(), 1);
 }
 
-int DarkPixels(const QImage& image, const QRect& area) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            count += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
-        }
-    }
-    return count;
-}
-
 TEST_F(KeyCodeOutViewTest, DrawsHeadingAndQuitButtonAndShowsTheOutput) {
     Open();
     QTest::keyClicks(&Edit(), QStringLiteral("hello"));
@@ -298,10 +270,7 @@ TEST_F(KeyCodeOutViewTest, DrawsHeadingAndQuitButtonAndShowsTheOutput) {
     EXPECT_EQ(at(300, 20), QColor(220, 220, 220));
     EXPECT_EQ(Shown(), QStringLiteral("hello, [Enter], [Shift]!, [F5], [ArrowUp]"));
 
-    const QImage picture = app->MainFrame().grab().toImage();
-    const QString folderName = QStringLiteral(QT_TESTCASE_BUILDDIR "/renders");
-    ASSERT_TRUE(QDir().mkpath(folderName));
-    EXPECT_TRUE(picture.save(folderName + QStringLiteral("/keycode-test.png")));
+    EXPECT_TRUE(SaveRender(app->MainFrame().grab().toImage(), QStringLiteral("keycode-test.png")));
 }
 
 TEST_F(KeyCodeOutViewTest, LongOutputStaysScrolledToItsEnd) {

@@ -5,6 +5,7 @@
 #include "KeyArea.h"
 #include "KeyContent.h"
 #include "KeyContentDecoder.h"
+#include "Renders.h"
 #include "ScriptedCommandDialogs.h"
 #include "ScriptedUserMessages.h"
 #include "SettingsStore.h"
@@ -23,7 +24,6 @@
 
 #include <QAction>
 #include <QChildEvent>
-#include <QDir>
 #include <QImage>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -35,6 +35,7 @@
 namespace zelt {
 namespace {
 
+using test::DarkPixels;
 using test::ScriptedCommandDialogs;
 using test::ScriptedUserMessages;
 using test::TransferLog;
@@ -450,18 +451,6 @@ INSTANTIATE_TEST_SUITE_P(Ps2, Ps2EditorTransfer, ::testing::Values(CommPort::Ps2
                          [](const ::testing::TestParamInfo<CommPort>&) { return "Ps2"; });
 
 // Dark pixels in a part of an image: text drawn there.
-int DarkPixels(const QImage& image, const QRect& area) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (qGray(image.pixel(x, y)) < 100) {
-                ++count;
-            }
-        }
-    }
-    return count;
-}
-
 class ScreenshotTransfer : public EditorTransfer {};
 
 // The picture of a write under way, written to the build folder: the title, the warning, the
@@ -489,9 +478,7 @@ TEST_P(ScreenshotTransfer, EditorInTheMiddleOfAWrite) {
     Trigger(cmd::kWriteIntoKb);
     ASSERT_FALSE(middle.isNull());
     EXPECT_EQ(barValue, 39);
-    const QString folderName = QStringLiteral(QT_TESTCASE_BUILDDIR "/renders");
-    ASSERT_TRUE(QDir().mkpath(folderName));
-    EXPECT_TRUE(middle.save(folderName + QStringLiteral("/transfer-progress.png")));
+    EXPECT_TRUE(test::SaveRender(middle, QStringLiteral("transfer-progress.png")));
 
     // In the view's own picture: the texts are there during the transfer and gone after it.
     const QPoint viewOrigin = app->View().mapTo(&app->MainFrame(), QPoint(0, 0));

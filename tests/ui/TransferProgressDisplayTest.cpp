@@ -2,6 +2,7 @@
 
 #include "FakeViewDocument.h"
 #include "ModelCode.h"
+#include "Renders.h"
 #include "TransferObserver.h"
 #include "transfer/ProgressGeometry.h"
 #include "view/CZELTView.h"
@@ -17,17 +18,8 @@
 namespace zelt {
 namespace {
 
+using test::DarkPixels;
 using test::FakeViewDocument;
-
-int DarkPixels(const QImage& image, const QRect& area) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            count += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
-        }
-    }
-    return count;
-}
 
 const QRect kTitleArea(250, 360, 200, 16);
 const QRect kWarningArea(200, 398, 280, 16);

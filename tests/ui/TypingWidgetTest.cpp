@@ -1,8 +1,5 @@
-#include "FakeKeyboardConnector.h"
+#include "EditorTest.h"
 #include "KeyArea.h"
-#include "ScriptedCommandDialogs.h"
-#include "ScriptedUserMessages.h"
-#include "SettingsStore.h"
 #include "app/CZELTApp.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
@@ -13,7 +10,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -23,20 +19,12 @@
 namespace zelt {
 namespace {
 
-using test::FakeKeyboardConnector;
-using test::ScriptedCommandDialogs;
-using test::ScriptedUserMessages;
-
 // The editor as the user has it: started, shown, and typed into with real key events.
-class TypingWidgetTest : public ::testing::Test {
+class TypingWidgetTest : public test::EditorTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        app = std::make_unique<CZELTApp>(
-            AppEnvironment{settings, messages, dialogs, recent, keyboard.Connector(),
-                           [this] { return locks; }, folder.path().toStdString()});
-        dialogs.ports = {CommPort::Ps2};
-        ASSERT_EQ(app->InitInstance(std::nullopt), std::nullopt);
+        ASSERT_NO_FATAL_FAILURE(EditorTest::SetUp());
+        ASSERT_NO_FATAL_FAILURE(StartWith(CommPort::Ps2));
         app->MainFrame().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&app->MainFrame()));
         View().setFocus();
@@ -74,15 +62,6 @@ protected:
         QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(r.x + r.width / 2, r.y + r.height / 2));
     }
-
-    QTemporaryDir folder;
-    MemorySettingsStore settings;
-    ScriptedUserMessages messages;
-    ScriptedCommandDialogs dialogs;
-    MemoryRecentFiles recent;
-    FakeKeyboardConnector keyboard;
-    LockKeys locks;
-    std::unique_ptr<CZELTApp> app;
 };
 
 TEST_F(TypingWidgetTest, ShiftALetterAndEnter) {

@@ -2,12 +2,12 @@
 
 #include "FakeViewDocument.h"
 #include "ModelCode.h"
+#include "Renders.h"
 #include "view/DisplayText.h"
 #include "view/ViewController.h"
 #include "view/ViewFont.h"
 #include "view/ViewGeometry.h"
 
-#include <QDir>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -280,8 +280,6 @@ TEST(ViewPainter, LegendAndStatusLineColours) {
 }
 
 TEST(ViewPainter, RendersOfAllSixModels) {
-    const QString folder = QStringLiteral(QT_TESTCASE_BUILDDIR "/renders");
-    ASSERT_TRUE(QDir().mkpath(folder));
     for (const ModelLayout* layout : ModelCatalogue()) {
         Picture picture(layout->modelCode);
         picture.controller.State().portName = "PS2";
@@ -292,10 +290,8 @@ TEST(ViewPainter, RendersOfAllSixModels) {
         const auto modified = static_cast<std::size_t>(picture.document.KeyAt(2));
         picture.document.data.definedKeyFlags[modified] = 0;
         picture.controller.LeftButtonDown(layout->rects[1].x + 3, layout->rects[1].y + 3);
-        const QImage image = picture.Render();
-        const QString file = folder + QLatin1Char('/') + QString::fromStdString(layout->name) +
-                             QStringLiteral(".png");
-        EXPECT_TRUE(image.save(file)) << file.toStdString();
+        EXPECT_TRUE(test::SaveRender(picture.Render(), QString::fromStdString(layout->name) +
+                                                           QStringLiteral(".png")));
     }
 }
 
