@@ -8,6 +8,7 @@
 #include "text/KeywordListText.h"
 
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -16,6 +17,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -283,6 +285,63 @@ TEST(CKeyWordTable, ShowsTheReferenceReadOnly) {
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(text->toPlainText().toStdString(), KeywordListText());
+}
+
+TEST(CKeyWordTable, LongLinesWrapInsteadOfScrollingSideways) {
+    CKeyWordTable dialog;
+    dialog.show();
+    QTextEdit* text = dialog.Text();
+    EXPECT_EQ(text->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0);
+    // The longest rows end inside the control, so nothing of them is out of sight.
+    EXPECT_LE(text->document()->idealWidth(), text->viewport()->width());
+}
+
+// Where the text after a line's last leading-run tab starts, in pixels; -1 without a tab.
+qreal TextAfterTabsX(const QTextBlock& block) {
+    const QString line = block.text();
+    qsizetype at = line.indexOf(QLatin1Char('\t'));
+    if (at < 0) {
+        return -1;
+    }
+    while (at < line.size() && line[at] == QLatin1Char('\t')) {
+        ++at;
+    }
+    return block.layout()
+        ->lineForTextPosition(static_cast<int>(at))
+        .cursorToX(static_cast<int>(at));
+}
+
+TEST(CKeyWordTable, DescriptionsAndNoteLinesStartInColumns) {
+    CKeyWordTable dialog;
+    dialog.show();
+    QTextDocument* document = dialog.Text()->document();
+    // Lay the text out before asking where its characters are.
+    document->size();
+    std::vector<qreal> descriptions;
+    std::vector<qreal> notes;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const qreal x = TextAfterTabsX(block);
+        if (x < 0) {
+            continue;
+        }
+        const bool note = block.text().startsWith(QLatin1Char('\t')) ||
+                          block.text().startsWith(QStringLiteral(" Note:"));
+        (note ? notes : descriptions).push_back(x);
+    }
+    // The heading and the 83 keyword rows, and the three lines of the note.
+    ASSERT_EQ(descriptions.size(), 84u);
+    ASSERT_EQ(notes.size(), 3u);
+    for (const qreal x : descriptions) {
+        EXPECT_NEAR(x, descriptions.front(), 0.5);
+    }
+    for (const qreal x : notes) {
+        EXPECT_NEAR(x, notes.front(), 0.5);
+    }
+    // The keywords stay clear of their descriptions.
+    EXPECT_GT(descriptions.front(), QFontMetricsF(dialog.Text()->font())
+                                        .horizontalAdvance(QStringLiteral(" [Ctrl+PrintScreen]")));
+    EXPECT_EQ(dialog.Text()->toPlainText().toStdString(), KeywordListText());
 }
 
 TEST(CKeyWordTable, TypingChangesNothingAndReturnDoesNotClose) {
