@@ -50,22 +50,23 @@ CProperty::CProperty(const KbProperties& values, QWidget* parent)
     auto* features = new QGroupBox(QString::fromLatin1(kKeyboardFeaturesGroup), this);
     features->setObjectName(QStringLiteral("keyboardFeaturesGroup"));
     auto* featureLayout = new QVBoxLayout(features);
-    sendBreakCode_ =
-        MakeCheck(features, kSendBreakCodeCaption, QStringLiteral("sendBreakCodeCheck"));
-    beepWhenTyped_ =
-        MakeCheck(features, kBeepWhenTypedCaption, QStringLiteral("beepWhenTypedCheck"));
-    noBeepUndefined_ =
-        MakeCheck(features, kNoBeepUndefinedCaption, QStringLiteral("noBeepUndefinedCheck"));
-    translateSet2_ =
-        MakeCheck(features, kTranslateSet2Caption, QStringLiteral("translateSet2Check"));
-    typematicScan_ =
-        MakeCheck(features, kTypematicScanCaption, QStringLiteral("typematicScanCheck"));
-    typematicAscii_ =
-        MakeCheck(features, kTypematicAsciiCaption, QStringLiteral("typematicAsciiCheck"));
-    altNumber_ = MakeCheck(features, kAltNumberCaption, QStringLiteral("altNumberCheck"));
-    for (QCheckBox* box : {sendBreakCode_, beepWhenTyped_, noBeepUndefined_, translateSet2_,
-                           typematicScan_, typematicAscii_, altNumber_}) {
-        featureLayout->addWidget(box);
+    // The feature check boxes in the order the group shows them.
+    const struct {
+        QCheckBox*& box;
+        const char* caption;
+        const char* objectName;
+    } featureChecks[] = {
+        {sendBreakCode_, kSendBreakCodeCaption, "sendBreakCodeCheck"},
+        {beepWhenTyped_, kBeepWhenTypedCaption, "beepWhenTypedCheck"},
+        {noBeepUndefined_, kNoBeepUndefinedCaption, "noBeepUndefinedCheck"},
+        {translateSet2_, kTranslateSet2Caption, "translateSet2Check"},
+        {typematicScan_, kTypematicScanCaption, "typematicScanCheck"},
+        {typematicAscii_, kTypematicAsciiCaption, "typematicAsciiCheck"},
+        {altNumber_, kAltNumberCaption, "altNumberCheck"},
+    };
+    for (const auto& check : featureChecks) {
+        check.box = MakeCheck(features, check.caption, QString::fromLatin1(check.objectName));
+        featureLayout->addWidget(check.box);
     }
 
     auto* config = new QGroupBox(QString::fromLatin1(kConfigGroup), this);
