@@ -15,18 +15,25 @@
 namespace zelt {
 namespace {
 
-// A name stored with room to spare, so that it is copied with one fixed-size copy.
-struct PaddedName {
+// How a scan-code record treats a byte: shows the name that goes with it (which may be none),
+// ends the record, or begins a code that reads on.
+enum class ScanStep : std::uint8_t { Name, End, ExtendedPrefix, PausePrefix, Level, Function };
+
+// A name stored with room to spare, so that it is copied with one fixed-size copy, together
+// with what a scan-code record does with its byte.
+struct alignas(32) PaddedName {
     std::array<char, 24> text{};
     std::uint8_t size = 0;
+    ScanStep step = ScanStep::Name;
 };
 
-constexpr PaddedName Pad(std::string_view name) {
+constexpr PaddedName Pad(std::string_view name, ScanStep step = ScanStep::Name) {
     PaddedName padded;
     for (std::size_t i = 0; i < name.size(); ++i) {
         padded.text[i] = name[i];
     }
     padded.size = static_cast<std::uint8_t>(name.size());
+    padded.step = step;
     return padded;
 }
 
@@ -50,18 +57,23 @@ constexpr PaddedNames kExtendedNames = [] {
     return PadAll(names);
 }();
 
-// Names a scan-code record shows for a code by itself (0xFD and the prefixes aside).
-constexpr PaddedNames kNormalNames = [] {
+// Names a scan-code record shows for a code by itself, and the bytes that are not codes.
+constexpr PaddedNames kScanCodeSteps = [] {
     std::array<std::string_view, 256> names = keyword_data::kNormalNames;
     names[kBreakPrefix] = kBreakPrefixKeyword;
     names[kSeparatorCode] = kSeparatorKeyword;
-    return PadAll(names);
+    PaddedNames steps = PadAll(names);
+    steps[kRecordTerminator].step = ScanStep::End;
+    steps[kExtendedPrefix].step = ScanStep::ExtendedPrefix;
+    steps[kPausePrefix].step = ScanStep::PausePrefix;
+    steps[kScanRecordLead].step = ScanStep::Level;
+    steps[kFunctionCode].step = ScanStep::Function;
+    return steps;
 }();
 
 constexpr PaddedName kLiteralLeftBracket = Pad("[[");
 constexpr PaddedName kLiteralRightBracket = Pad("]]");
 constexpr PaddedName kCarriageReturn = Pad(kCarriageReturnKeyword);
-constexpr PaddedName kCaps = Pad(kCapsKeyword);
 constexpr PaddedName kSeparator = Pad(kSeparatorKeyword);
 constexpr PaddedName kBreakPrefixPair = Pad("[0E0][0F0]");
 constexpr PaddedName kPrintScreen = Pad("[PrintScreen]");
@@ -71,82 +83,82 @@ constexpr std::uint8_t kPrintScreenFourth = 0x37;
 constexpr std::uint8_t kPauseSecond = 0x1D;
 constexpr std::uint8_t kPauseThird = 0x45;
 
+// What 0xFD and the byte after it show: in an ASCII record the stored value as it is, even
+// when out of range, so that the user sees it; in a scan-code record the delay it is shown as
+// (KeywordTables.h). 0xFD 0xFC is Caps, which a scan-code record does not show. Spelt out for
+// every value once, so that decoding copies them like any other name.
+constexpr PaddedName DelayName(int value) {
+    PaddedName name = Pad(kDelayKeywordPrefix);
+    char digits[3] = {};
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    while (count > 0) {
+        name.text[name.size++] = digits[--count];
+    }
+    name.text[name.size++] = ']';
+    return name;
+}
+
+constexpr std::array<PaddedName, 256> kAsciiFunctionNames = [] {
+    std::array<PaddedName, 256> names{};
+    for (int n = 0; n < 256; ++n) {
+        names[static_cast<std::size_t>(n)] = DelayName(n);
+    }
+    names[kCapsCode] = Pad(kCapsKeyword);
+    return names;
+}();
+
+constexpr std::array<PaddedName, 256> kScanCodeFunctionNames = [] {
+    std::array<PaddedName, 256> names{};
+    for (int n = 0; n < 256; ++n) {
+        // As ScanCodeDelayShown: 0 shows as 1, anything above 250 as 249.
+        names[static_cast<std::size_t>(n)] = DelayName(n == 0 ? 1 : n > kMaxDelay ? 249 : n);
+    }
+    names[kCapsCode] = PaddedName{};
+    return names;
+}();
+
 // No byte decodes to more characters than this; the shift level adds a keyword at the end.
 constexpr std::size_t kLongestTextPerByte = 17; // "[Alt+PrintScreen]"
 constexpr std::size_t kLongestShiftLevel = 16;  // "[ShiftLevel1967]" and then some
 
-// Collects the text of one record, sized for the bytes the record can read, so that no write
-// can pass its end. Names are copied whole, padding included, which the slack allows for.
-// The storage is kept per thread and only ever grows, so decoding allocates nothing once it
-// has run.
-class TextBuffer {
-public:
-    explicit TextBuffer(std::size_t inputBytes) : text_(Storage()) {
-        const std::size_t needed =
-            inputBytes * kLongestTextPerByte + kLongestShiftLevel + sizeof(PaddedName::text);
-        if (text_.size() < needed) {
-            text_.resize(needed);
-        }
-    }
-    TextBuffer(const TextBuffer&) = delete;
-    TextBuffer& operator=(const TextBuffer&) = delete;
+// Records are decoded from a copy of their bytes with zeros behind it: a record that runs off
+// the end reads terminators there, so no read needs a check. A byte that a prefix or 0xFD
+// consumes is read even when it is a terminator, so a record can read two bytes past the end
+// before it stops.
+constexpr std::size_t kReadAhead = 8;
 
-    void Clear() { size_ = 0; }
-    void Put(const PaddedName& name) {
-        std::memcpy(text_.data() + size_, name.text.data(), name.text.size());
-        size_ += name.size;
-    }
-    void Put(char c) { text_[size_++] = c; }
-    void Put(std::string_view run) {
-        CopySmall(text_.data() + size_, run.data(), run.size());
-        size_ += run.size();
-    }
-    void PutNumbered(std::string_view prefix, int value) {
-        Put(prefix);
-        char digits[12];
-        int n = 0;
-        do {
-            digits[n++] = static_cast<char>('0' + value % 10);
-            value /= 10;
-        } while (value != 0);
-        while (n > 0) {
-            Put(digits[--n]);
-        }
-        Put(']');
-    }
-    std::string_view Text() const { return {text_.data(), size_}; }
-
-private:
-    static std::vector<char>& Storage() {
-        thread_local std::vector<char> storage;
-        return storage;
-    }
-
-    std::vector<char>& text_;
-    std::size_t size_ = 0;
+// Where decoding stands: the next byte to read and the next character to write. Both are
+// passed and returned by value, so that they stay in registers while characters are written
+// (a character store could otherwise change them, as far as the compiler knows).
+struct Cursor {
+    const std::uint8_t* in;
+    char* out;
 };
 
-// Reads a record's bytes. Past the end it returns 0 without moving, so every loop ends there.
-class ByteReader {
-public:
-    ByteReader(std::span<const std::uint8_t> bytes, std::size_t pos) : bytes_(bytes), pos_(pos) {}
+char* Put(char* out, const PaddedName& name) {
+    std::memcpy(out, name.text.data(), name.text.size());
+    return out + name.size;
+}
 
-    std::uint8_t Next() { return pos_ < bytes_.size() ? bytes_[pos_++] : kRecordTerminator; }
-    std::size_t Position() const { return pos_; }
-
-    // The run of bytes from here on that a test accepts, consumed at once.
-    template <class Test> std::string_view TakeWhile(Test test) {
-        const std::size_t start = pos_;
-        while (pos_ < bytes_.size() && test(bytes_[pos_])) {
-            ++pos_;
-        }
-        return {reinterpret_cast<const char*>(bytes_.data()) + start, pos_ - start};
+char* PutNumbered(char* out, std::string_view prefix, int value) {
+    CopySmall(out, prefix.data(), prefix.size());
+    out += prefix.size();
+    char digits[12];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    while (n > 0) {
+        *out++ = digits[--n];
     }
-
-private:
-    std::span<const std::uint8_t> bytes_;
-    std::size_t pos_;
-};
+    *out++ = ']';
+    return out;
+}
 
 // Bytes that an ASCII record shows as themselves.
 constexpr std::array<bool, 256> kAsciiSelf = [] {
@@ -161,119 +173,159 @@ constexpr std::array<bool, 256> kAsciiSelf = [] {
     return self;
 }();
 
-void DecodeAsciiRecord(ByteReader& reader, std::uint8_t first, TextBuffer& out) {
-    for (std::uint8_t c = first; c != kRecordTerminator; c = reader.Next()) {
+[[gnu::always_inline]] inline Cursor DecodeAsciiRecord(const std::uint8_t* in, char* out) {
+    for (std::uint8_t c = *in++; c != kRecordTerminator; c = *in++) {
         switch (c) {
         case kCarriageReturnCode:
-            out.Put(kCarriageReturn);
+            out = Put(out, kCarriageReturn);
             break;
         case kLeftBracketCode:
-            out.Put(kLiteralLeftBracket);
+            out = Put(out, kLiteralLeftBracket);
             break;
         case kRightBracketCode:
-            out.Put(kLiteralRightBracket);
+            out = Put(out, kLiteralRightBracket);
             break;
         case kFunctionCode:
-            // The stored value is shown as it is, even when out of range, so the user sees it.
-            if (const std::uint8_t n = reader.Next(); n == kCapsCode) {
-                out.Put(kCaps);
-            } else {
-                out.PutNumbered(kDelayKeywordPrefix, n);
-            }
+            out = Put(out, kAsciiFunctionNames[*in++]);
             break;
         case kSeparatorCode:
-            out.Put(kSeparator);
+            out = Put(out, kSeparator);
             break;
-        default:
-            out.Put(static_cast<char>(c));
-            out.Put(reader.TakeWhile([](std::uint8_t b) { return kAsciiSelf[b]; }));
+        default: {
+            // A run of characters shown as themselves, copied at once.
+            const std::uint8_t* run = in - 1;
+            while (kAsciiSelf[*in]) {
+                ++in;
+            }
+            const auto size = static_cast<std::size_t>(in - run);
+            CopySmall(out, run, size);
+            out += size;
             break;
         }
+        }
     }
+    return {in, out};
 }
 
 // Bytes without a keyword (set 1 break codes among them) are skipped. A byte that a prefix or
 // 0xFD consumes is consumed even when it is 0x00, as the keyboard reads it.
-void DecodeScanCodeRecord(ByteReader& reader, TextBuffer& out) {
+[[gnu::always_inline]] inline Cursor DecodeScanCodeRecord(const std::uint8_t* in, char* out) {
     int level = 0;
-    for (std::uint8_t c = reader.Next(); c != kRecordTerminator; c = reader.Next()) {
-        switch (c) {
-        case kExtendedPrefix: {
-            const std::uint8_t d = reader.Next();
-            if (d == kBreakPrefix) {
-                out.Put(kBreakPrefixPair);
+    for (;;) {
+        const PaddedName& step = kScanCodeSteps[*in++];
+        if (step.step == ScanStep::Name) {
+            out = Put(out, step);
+            continue;
+        }
+        switch (step.step) {
+        case ScanStep::ExtendedPrefix:
+            if (const std::uint8_t d = *in++; d == kBreakPrefix) {
+                out = Put(out, kBreakPrefixPair);
             } else if (d == kPrintScreenSecond) {
-                if (reader.Next() == kExtendedPrefix && reader.Next() == kPrintScreenFourth) {
-                    out.Put(kPrintScreen);
+                if (*in++ == kExtendedPrefix && *in++ == kPrintScreenFourth) {
+                    out = Put(out, kPrintScreen);
                 }
             } else {
-                out.Put(kExtendedNames[d]);
+                out = Put(out, kExtendedNames[d]);
             }
             break;
-        }
-        case kPausePrefix:
-            if (reader.Next() == kPauseSecond && reader.Next() == kPauseThird) {
-                out.Put(kPauseBreak);
+        case ScanStep::PausePrefix:
+            if (*in++ == kPauseSecond && *in++ == kPauseThird) {
+                out = Put(out, kPauseBreak);
             }
             break;
-        case kScanRecordLead:
+        case ScanStep::Level:
             ++level;
             break;
-        case kFunctionCode:
-            if (const std::uint8_t n = reader.Next(); n != kCapsCode) {
-                out.PutNumbered(kDelayKeywordPrefix, ScanCodeDelayShown(n));
+        case ScanStep::Function:
+            out = Put(out, kScanCodeFunctionNames[*in++]);
+            break;
+        case ScanStep::Name:
+        case ScanStep::End:
+            if (level > 0) {
+                out = PutNumbered(out, kShiftLevelKeywordPrefix, level);
             }
-            break;
-        default:
-            out.Put(kNormalNames[c]);
-            break;
+            return {in, out};
         }
     }
-    if (level > 0) {
-        out.PutNumbered(kShiftLevelKeywordPrefix, level);
-    }
 }
 
-std::size_t DecodeInto(std::span<const std::uint8_t> bytes, std::size_t offset, TextBuffer& out) {
-    ByteReader reader(bytes, offset);
-    const std::uint8_t first = reader.Next();
+[[gnu::always_inline]] inline Cursor DecodeOneRecord(Cursor at) {
+    const std::uint8_t first = *at.in;
     if (first == kScanRecordLead) {
-        DecodeScanCodeRecord(reader, out);
-    } else if (first != kRecordTerminator) {
-        DecodeAsciiRecord(reader, first, out);
+        return DecodeScanCodeRecord(at.in + 1, at.out);
     }
-    return reader.Position();
+    if (first == kRecordTerminator) {
+        return {at.in + 1, at.out};
+    }
+    return DecodeAsciiRecord(at.in, at.out);
 }
 
-std::span<const std::uint8_t> KeyArea(const TemplateImage& image) {
-    return {image.data(), kKeyAreaSize};
+// Replaces a key's text. Most often (decoding the same template again) it keeps its length,
+// and then the characters are simply copied over, without a call into the string library.
+void AssignText(std::string& text, const char* chars, std::size_t size) {
+    if (text.size() == size) {
+        CopySmall(text.data(), chars, size);
+    } else {
+        text.assign(chars, size);
+    }
+}
+
+// Room for the text of every record that bytes can hold, written as DecodeOneRecord writes
+// it (names in whole padded copies). Kept per thread, it only ever grows, so decoding
+// allocates nothing once it has run.
+char* TextRoom(std::size_t bytes) {
+    thread_local std::vector<char> storage;
+    const std::size_t needed =
+        bytes * kLongestTextPerByte + kLongestShiftLevel + sizeof(PaddedName::text);
+    if (storage.size() < needed) {
+        storage.resize(needed);
+    }
+    return storage.data();
+}
+
+// A copy of bytes with kReadAhead zeros behind it, kept per thread like the text room.
+const std::uint8_t* PaddedCopy(std::span<const std::uint8_t> bytes) {
+    thread_local std::vector<std::uint8_t> storage;
+    storage.assign(bytes.begin(), bytes.end());
+    storage.resize(bytes.size() + kReadAhead, kRecordTerminator);
+    return storage.data();
 }
 
 } // namespace
 
 std::size_t DecodeRecordInto(std::span<const std::uint8_t> bytes, std::size_t offset,
                              std::string& out) {
-    TextBuffer buffer(bytes.size() - std::min(offset, bytes.size()));
-    const std::size_t next = DecodeInto(bytes, offset, buffer);
-    out.append(buffer.Text());
-    return next;
+    if (offset >= bytes.size()) {
+        return offset; // an empty record that reads nothing
+    }
+    const std::span<const std::uint8_t> rest = bytes.subspan(offset);
+    const std::uint8_t* in = PaddedCopy(rest);
+    char* text = TextRoom(rest.size());
+    const Cursor done = DecodeOneRecord({in, text});
+    out.append(text, static_cast<std::size_t>(done.out - text));
+    return offset + std::min(static_cast<std::size_t>(done.in - in), rest.size());
 }
 
 DecodedRecord DecodeRecord(const TemplateImage& image, std::size_t offset) {
     DecodedRecord record;
-    record.next = DecodeRecordInto(KeyArea(image), offset, record.text);
+    record.next = DecodeRecordInto({image.data(), kKeyAreaSize}, offset, record.text);
     return record;
 }
 
 void DecodeImage(TemplateData& data) {
-    // One buffer for all records.
-    TextBuffer buffer(kKeyAreaSize);
-    const auto area = KeyArea(data.image);
-    std::size_t pos = 0;
+    std::array<std::uint8_t, kKeyAreaSize + kReadAhead> area;
+    std::memcpy(area.data(), data.image.data(), kKeyAreaSize);
+    std::fill(area.begin() + kKeyAreaSize, area.end(), kRecordTerminator);
+    const std::uint8_t* const end = area.data() + kKeyAreaSize;
+    char* const text = TextRoom(kKeyAreaSize);
+    const std::uint8_t* in = area.data();
     for (int key : kRecordOrder) {
-        buffer.Clear();
-        pos = DecodeInto(area, pos, buffer);
-        data.keyContents[static_cast<std::size_t>(key - 1)].assign(buffer.Text());
+        const Cursor done = DecodeOneRecord({in, text});
+        AssignText(data.keyContents[static_cast<std::size_t>(key - 1)], text,
+                   static_cast<std::size_t>(done.out - text));
+        // Records after the end of the key area are empty.
+        in = std::min(done.in, end);
     }
     MirrorKeyLock(data.keyContents, data.modelCode);
 }
