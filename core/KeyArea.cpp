@@ -1,6 +1,7 @@
 #include "KeyArea.h"
 
 #include "KeyContent.h"
+#include "KeyContentEncoder.h"
 #include "ModelCode.h"
 
 #include <algorithm>
@@ -10,6 +11,34 @@ namespace {
 
 std::string& Content(std::array<std::string, kKeyCount>& contents, int keyNumber) {
     return contents[static_cast<std::size_t>(keyNumber - 1)];
+}
+
+// The KeyLock record repeats key 122's record (written earlier in the record order) whole or
+// not at all, and returns how many bytes it wrote. Were it cut, the next load would copy the
+// cut content over key 122, which itself was stored whole. Key 122's record is found again
+// where it stands, as the second record in record order (no record holds a 0x00), rather than
+// remembered through the whole loop.
+std::size_t CopyMirroredRecord(std::uint8_t* area, std::size_t pos, std::size_t room) {
+    const std::uint8_t* end = area + kKeyAreaSize;
+    const std::uint8_t* mirror = std::find(static_cast<const std::uint8_t*>(area), end, 0x00) + 1;
+    const auto size = static_cast<std::size_t>(std::find(mirror, end, 0x00) - mirror);
+    if (size > room) {
+        return 0;
+    }
+    std::copy_n(mirror, size, area + pos);
+    return size;
+}
+
+// EncodeKeyContentInto, with its usual case (room for the whole record) done right here.
+RecordFit EncodeRecord(const std::string& text, std::span<std::uint8_t> room) {
+    if (text.size() < room.size()) {
+        const char* in = text.data();
+        if (const std::uint8_t* end =
+                encoding::EncodeWholeRecord(in, in + text.size(), room.data())) {
+            return {static_cast<std::size_t>(end - room.data()), true};
+        }
+    }
+    return EncodeKeyContentInto(text, room);
 }
 
 } // namespace
@@ -57,49 +86,35 @@ bool ValidateAllKeys(const TemplateData& data, MessageSink& messages) {
 void BuildKeyArea(TemplateData& data) {
     MirrorKeyLock(data.keyContents, data.modelCode);
     const bool mirrorsKeyLock = data.modelCode == kModelRM0480;
-    TemplateImage& image = data.image;
+    std::uint8_t* const area = data.image.data();
     std::size_t pos = 0;
     bool full = false;
-    std::size_t mirrorStart = 0;
-    std::size_t mirrorSize = 0;
     for (int r = 0; r < kKeyCount; ++r) {
         // The record index holds the start of every 32nd record; it is known right here.
         if (r != 0 && r % kRecordIndexStep == 0) {
             const std::size_t at =
                 offsets::kRecordIndex + 2 * static_cast<std::size_t>(r / kRecordIndexStep - 1);
-            image[at] = static_cast<std::uint8_t>(pos & 0xFF);
-            image[at + 1] = static_cast<std::uint8_t>(pos >> 8);
+            area[at] = static_cast<std::uint8_t>(pos & 0xFF);
+            area[at + 1] = static_cast<std::uint8_t>(pos >> 8);
         }
         const int key = kRecordOrder[r];
-        const std::string& text = data.keyContents[static_cast<std::size_t>(key - 1)];
         // Room is kept for the terminators of this and every later record, so that the key
         // area always holds all 176 records, however long the contents are.
         const std::size_t room = kKeyAreaSize - static_cast<std::size_t>(kKeyCount - r) - pos;
         if (mirrorsKeyLock && key == kKeyLockKey) {
-            // The KeyLock record repeats key 122's record (written earlier in the record
-            // order) whole or not at all. Were it cut, the next load would copy the cut
-            // content over key 122, which itself was stored whole.
-            if (mirrorSize <= room) {
-                std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(mirrorStart), mirrorSize,
-                            image.begin() + static_cast<std::ptrdiff_t>(pos));
-                pos += mirrorSize;
-            }
-        } else if (!full && !text.empty()) {
-            const RecordFit fit = EncodeKeyContentInto(text, {image.data() + pos, room});
-            if (key == kKeyLockMirrorKey) {
-                mirrorStart = pos;
-                mirrorSize = fit.size;
-            }
+            pos += CopyMirroredRecord(area, pos, room);
+        } else if (const std::string& text = Content(data.keyContents, key);
+                   !full && !text.empty()) {
+            const RecordFit fit = EncodeRecord(text, {area + pos, room});
             pos += fit.size;
             // Once a record has been cut, the records after it stay empty rather than filling
             // the little room left with contents out of order.
             full = !fit.complete;
         }
-        image[pos++] = 0x00;
+        area[pos++] = 0x00;
     }
     if (full) {
-        std::fill(image.begin() + static_cast<std::ptrdiff_t>(pos),
-                  image.begin() + static_cast<std::ptrdiff_t>(kKeyAreaSize), 0x00);
+        std::fill(area + pos, area + kKeyAreaSize, 0x00);
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ByteWords.h"
 #include "KeyRecordCodes.h"
+#include "KeywordTableData.h"
 #include "KeywordTables.h"
 
 #include <array>
@@ -27,7 +29,8 @@ namespace zelt::syntax {
 //                                        // together
 //   bool NulByte();                      // a plain 0x00 character
 //   bool Literal(std::uint8_t c);        // "[[" or "]]": '[' or ']'
-//   bool Keyword(std::string_view kw);   // a whole keyword, brackets included
+//   bool Keyword(std::string_view kw,    // a whole keyword, brackets included, and its entry
+//                const ScanCodeKeyword* entry); // in the keyword table (nullptr when none)
 //   bool DroppedKeyword();               // an unfinished keyword abandoned at a new "["
 //   bool StrayClose();                   // a single "]" outside a keyword
 //   void End(bool insideKeyword);        // end of the text
@@ -54,34 +57,85 @@ inline constexpr std::array<bool, 256> kSpecial = [] {
     return special;
 }();
 
-// The position of the first "[", "]" or 0x00 at or after from, or text.size(). Eight bytes
-// are looked at a time where eight remain, without reading past the text.
-inline std::size_t FindSpecial(std::string_view text, std::size_t from) {
-    const char* p = text.data();
-    const std::size_t n = text.size();
-    if constexpr (std::endian::native == std::endian::little) {
-        constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-        constexpr std::uint64_t kHigh = 0x8080808080808080ull;
-        // High bit of each byte that is 0; the lowest one set is always exact.
-        const auto zeroBytes = [](std::uint64_t w) { return (w - kOnes) & ~w & kHigh; };
-        while (from + 8 <= n) {
-            std::uint64_t w;
-            std::memcpy(&w, p + from, sizeof w);
-            const std::uint64_t found =
-                zeroBytes(w ^ (kOnes * '[')) | zeroBytes(w ^ (kOnes * ']')) | zeroBytes(w);
-            if (found != 0) {
-                return from + static_cast<std::size_t>(std::countr_zero(found) >> 3);
-            }
-            from += 8;
+// The first "[", "]" or 0x00 in [from, end), or end. Eight bytes are looked at a time where
+// eight remain, without reading past end.
+inline const char* FindSpecial(const char* from, const char* end) {
+    while (end - from >= 8) {
+        const std::uint64_t w = words::LoadWord(from, 8);
+        const std::uint64_t found =
+            words::BytesEqualTo(w, '[') | words::BytesEqualTo(w, ']') | words::BytesEqualTo(w, 0);
+        if (found != 0) {
+            return from + words::FirstMarkedByte(found);
         }
+        from += 8;
     }
-    while (from < n && !kSpecial[static_cast<std::uint8_t>(p[from])]) {
+    while (from != end && !kSpecial[static_cast<std::uint8_t>(*from)]) {
         ++from;
     }
     return from;
 }
 
-template <class Visitor> void ScanKeyContent(std::string_view text, Visitor& visitor) {
+// The position of the first "[", "]" or 0x00 at or after from, or text.size().
+inline std::size_t FindSpecial(std::string_view text, std::size_t from) {
+    const char* begin = text.data();
+    return static_cast<std::size_t>(FindSpecial(begin + from, begin + text.size()) - begin);
+}
+
+// Keywords of the table hold no "[" and no 0x00 after their opening bracket ("[[]" aside, which
+// a text cannot reach: "[[" is read first). So when the bytes from a "[" up to the first "]"
+// name a keyword of the table, no other element can have ended inside them.
+inline constexpr bool TableKeywordsHoldNoSpecials() {
+    for (const ScanCodeKeyword& k : keyword_data::kAllKeywords) {
+        if (k.name.starts_with("[[")) {
+            continue;
+        }
+        for (std::size_t i = 1; i < k.name.size(); ++i) {
+            if (k.name[i] == '[' || k.name[i] == '\0') {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(TableKeywordsHoldNoSpecials());
+
+struct KeywordMatch {
+    const ScanCodeKeyword* entry = nullptr;
+    std::size_t size = 0;
+};
+
+// A keyword longer than eight bytes, its first eight given: the rest of TableKeywordAt.
+inline KeywordMatch LongTableKeywordAt(const char* p, std::size_t available, std::uint64_t first) {
+    keyword_data::PackedKeyword packed{{first, 0, 0}};
+    for (std::size_t w = 1; w < packed.words.size() && 8 * w < available; ++w) {
+        const std::size_t rest = available - 8 * w;
+        const std::uint64_t word = words::LoadWord(p + 8 * w, rest < 8 ? rest : 8);
+        if (const std::uint64_t close = words::BytesEqualTo(word, ']'); close != 0) {
+            packed.words[w] = words::BytesThroughFirstMark(word, close);
+            return {keyword_data::FindPacked(packed), 8 * w + words::FirstMarkedByte(close) + 1};
+        }
+        packed.words[w] = word;
+    }
+    return {};
+}
+
+// The keyword of the table that starts at text[at], a "[" that does not start "[[": the bytes
+// up to the first "]" are packed as they are read and looked up at once. No entry when they
+// name none or the "]" lies further than any keyword reaches.
+inline KeywordMatch TableKeywordAt(std::string_view text, std::size_t at) {
+    const char* p = text.data() + at;
+    const std::size_t available = text.size() - at;
+    const std::uint64_t first = words::LoadWord(p, available < 8 ? available : 8);
+    if (const std::uint64_t close = words::BytesEqualTo(first, ']'); close != 0) {
+        return {keyword_data::FindShort(words::BytesThroughFirstMark(first, close)),
+                words::FirstMarkedByte(close) + 1};
+    }
+    return LongTableKeywordAt(p, available, first);
+}
+
+// The visitor is taken and given back by value: as a local of the walk, whose address nothing
+// else sees, its state can stay in registers even where it writes bytes through a pointer.
+template <class Visitor> Visitor ScanKeyContent(std::string_view text, Visitor visitor) {
     const std::size_t n = text.size();
     bool inside = false;
     bool split = false; // a "[[" stood inside the open keyword
@@ -93,20 +147,29 @@ template <class Visitor> void ScanKeyContent(std::string_view text, Visitor& vis
             if (i + 1 < n && text[i + 1] == '[') {
                 split = split || inside;
                 if (!visitor.Literal('[')) {
-                    return;
+                    return visitor;
                 }
                 i += 2;
                 continue;
             }
             if (inside && !visitor.DroppedKeyword()) {
-                return;
+                return visitor;
             }
-            // The usual case, a keyword with nothing special inside, is taken in one step.
+            // The usual case, a keyword of the table, is taken in one step.
+            if (const KeywordMatch match = TableKeywordAt(text, i); match.entry != nullptr) {
+                inside = false;
+                if (!visitor.Keyword(text.substr(i, match.size), match.entry)) {
+                    return visitor;
+                }
+                i += match.size;
+                continue;
+            }
             const std::size_t close = FindSpecial(text, i + 1);
             if (close < n && text[close] == ']') {
                 inside = false;
-                if (!visitor.Keyword(std::string_view(text.data() + i, close - i + 1))) {
-                    return;
+                // Had it been a keyword of the table, TableKeywordAt would have found it.
+                if (!visitor.Keyword(text.substr(i, close - i + 1), nullptr)) {
+                    return visitor;
                 }
                 i = close + 1;
                 continue;
@@ -120,30 +183,31 @@ template <class Visitor> void ScanKeyContent(std::string_view text, Visitor& vis
             if (inside) {
                 inside = false;
                 const std::string_view raw = std::string_view(text.data() + start, i - start + 1);
-                const bool go =
-                    split ? visitor.Keyword(JoinSplitKeyword(raw)) : visitor.Keyword(raw);
+                const std::string joined = split ? JoinSplitKeyword(raw) : std::string();
+                const std::string_view keyword = split ? std::string_view(joined) : raw;
+                const bool go = visitor.Keyword(keyword, keyword_data::Find(keyword));
                 if (!go) {
-                    return;
+                    return visitor;
                 }
                 ++i;
                 continue;
             }
             if (i + 1 < n && text[i + 1] == ']') {
                 if (!visitor.Literal(']')) {
-                    return;
+                    return visitor;
                 }
                 i += 2;
                 continue;
             }
             if (!visitor.StrayClose()) {
-                return;
+                return visitor;
             }
             ++i;
             continue;
         }
         if (c == '\0') {
             if (!inside && !visitor.NulByte()) {
-                return;
+                return visitor;
             }
             ++i;
             continue;
@@ -152,11 +216,12 @@ template <class Visitor> void ScanKeyContent(std::string_view text, Visitor& vis
         // it inside.
         const std::size_t end = FindSpecial(text, i + 1);
         if (!inside && !visitor.PlainRun(std::string_view(text.data() + i, end - i))) {
-            return;
+            return visitor;
         }
         i = end;
     }
     visitor.End(inside);
+    return visitor;
 }
 
 inline bool IsDigit(char c) {

@@ -3,6 +3,7 @@
 // The keyword vocabulary as compile-time data, with the lookups that the encoder and the
 // decoder need inlined into their loops. Everything else reaches it through KeywordTables.h.
 
+#include "ByteWords.h"
 #include "KeyRecordCodes.h"
 #include "KeywordTables.h"
 
@@ -143,26 +144,55 @@ inline constexpr NameByCode kNormalNames = MakeNameByCode(kNormalKeys);
 inline constexpr NameByCode kExtendedNames = MakeNameByCode(kExtendedKeys);
 inline constexpr NameByCode kConsumerNames = MakeNameByCode(kConsumerKeys);
 
-// Keyword lookup by a perfect hash: the length and three characters (the second, the middle
-// and the last but one) mixed with constants chosen so that no two keywords share a slot. A
-// lookup is one slot and one comparison, with no probing loop; the static_assert below says
-// so, and must be kept true when the vocabulary changes (search for new constants then).
-inline constexpr int kHashBits = 11;
-inline constexpr std::size_t kHashSlots = std::size_t{1} << kHashBits;
+// Keyword lookup by a perfect hash. A keyword (at most 24 bytes) is packed into three 64-bit
+// words, its bytes in order and zeros behind them, and the slot is the top bits of the words
+// multiplied by constants chosen so that no two keywords share a slot. A lookup is then one
+// slot and one comparison of three words, without a probing loop; a keyword of up to eight
+// bytes, the usual case, needs only the first word's product. The static_assert below says the
+// hash is perfect and must be kept true when the vocabulary changes (search for new constants
+// then: random odd multipliers, tried until no two keywords collide, take a moment).
+inline constexpr std::size_t kPackedKeywordBytes = 24;
 
-inline constexpr std::size_t HashKeyword(std::string_view s) {
-    const std::size_t n = s.size();
-    const auto at = [&](std::size_t i) {
-        return static_cast<std::uint32_t>(static_cast<std::uint8_t>(s[i]));
-    };
-    const std::uint32_t mixed = (static_cast<std::uint32_t>(n) * 0x5776635Bu) ^
-                                (at(1) * 0x500BC2FDu) ^ (at(n / 2) * 0x324A2611u) ^
-                                (at(n - 2) * 0xC2545523u);
-    return (mixed * 0x9E3779B1u) >> (32 - kHashBits);
+struct PackedKeyword {
+    std::array<std::uint64_t, 3> words{};
+
+    // Word by word, so that it compiles to three comparisons rather than a call.
+    constexpr bool operator==(const PackedKeyword& other) const {
+        return ((words[0] ^ other.words[0]) | (words[1] ^ other.words[1]) |
+                (words[2] ^ other.words[2])) == 0;
+    }
+};
+
+inline constexpr PackedKeyword PackKeyword(std::string_view keyword) {
+    PackedKeyword packed;
+    for (std::size_t w = 0; w < packed.words.size() && 8 * w < keyword.size(); ++w) {
+        const std::size_t rest = keyword.size() - 8 * w;
+        packed.words[w] = words::LoadWord(keyword.data() + 8 * w, rest < 8 ? rest : 8);
+    }
+    return packed;
 }
 
-inline constexpr std::uint8_t kEmptySlot = 0xFF;
-static_assert(kKeywordCount < kEmptySlot);
+inline constexpr int kHashBits = 10;
+inline constexpr std::size_t kHashSlots = std::size_t{1} << kHashBits;
+
+inline constexpr std::size_t HashKeyword(const PackedKeyword& k) {
+    const std::uint64_t mixed = (k.words[0] * 0x29FE8CE52422B09Bull) ^
+                                (k.words[1] * 0x1DD5CC9CD77C10BBull) ^
+                                (k.words[2] * 0xB8CBBFA98B20A5C7ull);
+    return static_cast<std::size_t>(mixed >> (64 - kHashBits));
+}
+
+// An empty slot holds the index one past the last keyword.
+inline constexpr std::uint8_t kEmptySlot = kKeywordCount;
+static_assert(kKeywordCount < 0xFF);
+
+inline constexpr std::array<PackedKeyword, kKeywordCount> kPackedKeywords = [] {
+    std::array<PackedKeyword, kKeywordCount> packed{};
+    for (std::size_t i = 0; i < kAllKeywords.size(); ++i) {
+        packed[i] = PackKeyword(kAllKeywords[i].name);
+    }
+    return packed;
+}();
 
 inline constexpr std::array<std::uint8_t, kHashSlots> kKeywordSlots = [] {
     std::array<std::uint8_t, kHashSlots> slots{};
@@ -170,7 +200,7 @@ inline constexpr std::array<std::uint8_t, kHashSlots> kKeywordSlots = [] {
         s = kEmptySlot;
     }
     for (std::size_t i = 0; i < kAllKeywords.size(); ++i) {
-        slots[HashKeyword(kAllKeywords[i].name)] = static_cast<std::uint8_t>(i);
+        slots[HashKeyword(kPackedKeywords[i])] = static_cast<std::uint8_t>(i);
     }
     return slots;
 }();
@@ -189,7 +219,8 @@ static_assert(NamesAreUnique(), "a keyword may stand for one byte sequence only"
 
 inline constexpr bool EveryKeywordHasItsOwnSlot() {
     for (std::size_t i = 0; i < kAllKeywords.size(); ++i) {
-        if (kKeywordSlots[HashKeyword(kAllKeywords[i].name)] != i) {
+        if (kAllKeywords[i].name.size() > kPackedKeywordBytes ||
+            kKeywordSlots[HashKeyword(kPackedKeywords[i])] != i) {
             return false;
         }
     }
@@ -209,47 +240,93 @@ inline constexpr bool ExtendedAndConsumerCodesDiffer() {
 }
 static_assert(ExtendedAndConsumerCodesDiffer());
 
-// Equal keywords of length n, compared a machine word at a time (n is at least 3).
-inline bool SameKeyword(const char* a, const char* b, std::size_t n) {
-    const auto load64 = [](const char* p) {
-        std::uint64_t v;
-        std::memcpy(&v, p, sizeof v);
-        return v;
-    };
-    const auto load32 = [](const char* p) {
-        std::uint32_t v;
-        std::memcpy(&v, p, sizeof v);
-        return v;
-    };
-    if (n >= 8) {
-        for (std::size_t i = 0; i + 8 <= n; i += 8) {
-            if (load64(a + i) != load64(b + i)) {
-                return false;
-            }
+// The keyword whose packed form is k, or nullptr. Two texts of different lengths pack alike
+// only when the longer one ends in 0x00 bytes, which no keyword holds; callers that may see
+// such texts compare the length as well.
+inline const ScanCodeKeyword* FindPacked(const PackedKeyword& k) {
+    const std::uint8_t slot = kKeywordSlots[HashKeyword(k)];
+    if (slot == kEmptySlot || kPackedKeywords[slot] != k) {
+        return nullptr;
+    }
+    return &kAllKeywords[slot];
+}
+
+// No keyword holds a "]" before its last byte ("[]]" aside), so the bytes from a "[" up to the
+// first "]" after it, packed, name a keyword only if that "]" is the keyword's own end.
+inline constexpr bool ClosingBracketEndsEveryKeyword() {
+    for (const ScanCodeKeyword& k : kAllKeywords) {
+        if (k.name != "[]]" && k.name.find(']') != k.name.size() - 1) {
+            return false;
         }
-        return load64(a + n - 8) == load64(b + n - 8);
     }
-    if (n >= 4) {
-        return load32(a) == load32(b) && load32(a + n - 4) == load32(b + n - 4);
+    return true;
+}
+static_assert(ClosingBracketEndsEveryKeyword());
+
+// FindPacked for a keyword of at most eight bytes, its first word given: the other two words
+// are zero, and so is their share of the hash. An entry whose first word matches is then that
+// keyword, since the word holds the keyword's "]" followed by zeros (or "]" as its eighth byte)
+// and no longer keyword has either.
+inline const ScanCodeKeyword* FindShort(std::uint64_t firstWord) {
+    const std::uint8_t slot = kKeywordSlots[HashKeyword(PackedKeyword{{firstWord, 0, 0}})];
+    if (slot == kEmptySlot || kPackedKeywords[slot].words[0] != firstWord) {
+        return nullptr;
     }
-    return std::memcmp(a, b, n) == 0;
+    return &kAllKeywords[slot];
+}
+
+// What the encoder needs of a keyword of at most sixteen bytes (all but the three longest),
+// next to its packed name: its bytes (the first lowest), how many there are, and whether it
+// makes a record scan code mode. Looked up without a branch: an empty slot leads to the entry
+// after the last, whose name no text can match (a packed keyword starts with "[", never with
+// 0x00).
+struct alignas(32) CommonKeyword {
+    std::uint64_t name0 = 0;
+    std::uint64_t name1 = 0;
+    std::uint32_t bytes = 0;
+    std::uint8_t size = 0;
+    std::uint8_t scanCode = 0; // 1 for a keyword of scan code mode
+};
+
+inline constexpr std::array<CommonKeyword, kKeywordCount + 1> kCommonKeywords = [] {
+    std::array<CommonKeyword, kKeywordCount + 1> entries{};
+    for (std::size_t i = 0; i < kKeywordCount; ++i) {
+        const ScanCodeKeyword& k = kAllKeywords[i];
+        // "[[]" is left out: a text never holds it, as "[[" is read first, and the encoder's
+        // fast loop relies on no entry starting "[[".
+        if (k.name.size() > 16 || k.name.starts_with("[[")) {
+            continue;
+        }
+        entries[i].name0 = kPackedKeywords[i].words[0];
+        entries[i].name1 = kPackedKeywords[i].words[1];
+        for (std::size_t b = 0; b < k.size; ++b) {
+            entries[i].bytes |= std::uint32_t{k.bytes[b]} << (8 * b);
+        }
+        entries[i].size = k.size;
+        entries[i].scanCode = k.group != KeywordGroup::Function ? 1 : 0;
+    }
+    return entries;
+}();
+
+// The entry for a keyword of at most eight bytes packed into one word; its first name word
+// differs from it when there is no such keyword. (A word holding a "]" followed by zeros, or
+// "]" as its last byte, cannot be the first word of a longer keyword.)
+inline const CommonKeyword& LookUpCommon(std::uint64_t name0) {
+    return kCommonKeywords[kKeywordSlots[HashKeyword(PackedKeyword{{name0, 0, 0}})]];
+}
+
+// The entry for a keyword of at most sixteen bytes packed into two words (the second zero for
+// one of at most eight); its name differs from the words when there is no such keyword.
+inline const CommonKeyword& LookUpCommon(std::uint64_t name0, std::uint64_t name1) {
+    return kCommonKeywords[kKeywordSlots[HashKeyword(PackedKeyword{{name0, name1, 0}})]];
 }
 
 inline const ScanCodeKeyword* Find(std::string_view keyword) {
-    // Every keyword has at least three characters, which the hash reads.
-    if (keyword.size() < 3) {
+    if (keyword.size() > kPackedKeywordBytes) {
         return nullptr;
     }
-    const std::uint8_t slot = kKeywordSlots[HashKeyword(keyword)];
-    if (slot == kEmptySlot) {
-        return nullptr;
-    }
-    const ScanCodeKeyword& candidate = kAllKeywords[slot];
-    if (candidate.name.size() != keyword.size() ||
-        !SameKeyword(candidate.name.data(), keyword.data(), keyword.size())) {
-        return nullptr;
-    }
-    return &candidate;
+    const ScanCodeKeyword* found = FindPacked(PackKeyword(keyword));
+    return found != nullptr && found->name.size() == keyword.size() ? found : nullptr;
 }
 
 } // namespace zelt::keyword_data
