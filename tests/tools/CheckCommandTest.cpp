@@ -37,6 +37,19 @@ TEST(ZeltToolCheck, DamagedTemplatePrintsTheLoadMessage) {
     EXPECT_EQ(r.out, std::string(kWrongKeyNumberMessage) + "\n");
 }
 
+TEST(ZeltToolCheck, KeysThatCannotBeSavedDoNotMixWithTheLoadMessage) {
+    TempDir dir;
+    // One long run of 0xFF: too few terminators, and the first key decodes to a shift level
+    // no key can hold.
+    TemplateImage image = MakeNewImage(kModelRM0480);
+    std::fill(image.begin(), image.begin() + 1793, 0xFF);
+    WriteImage(dir / "t", image);
+    const auto r = RunZeltTool({"check", dir / "t"});
+    EXPECT_EQ(r.exitStatus, 1);
+    EXPECT_EQ(r.out, std::string(kWrongKeyNumberMessage) + "\n");
+    EXPECT_EQ(r.err, "Key 121: Wrong function word or scan code word!!\n");
+}
+
 TEST(ZeltToolCheck, UnreadableInputIsAnIoError) {
     TempDir dir;
     WriteBytes(dir / "short", std::vector<std::uint8_t>(100, 0));
