@@ -50,12 +50,21 @@ TEST(ZeltToolNew, UnwritableOutputIsAnIoError) {
     EXPECT_EQ(r.err, "Cannot save \"" + out + "\": No such file or directory.\n");
 }
 
-TEST(ZeltToolNew, UnknownModelOrMissingOutputIsAUsageError) {
+TEST(ZeltToolNew, CodeOutsideTheCatalogueGetsTheRs232Defaults) {
+    TempDir dir;
+    for (const char* code : {"2099", "2012", "2019", "-1"}) {
+        const std::string out = dir / (std::string("m") + code);
+        const auto r = RunZeltTool({"new", "--model", code, "-o", out});
+        EXPECT_EQ(r.exitStatus, 0) << code << r.err;
+        EXPECT_EQ(ReadBytes(out), NewImageBytes(kModelTK0530)) << code;
+    }
+}
+
+TEST(ZeltToolNew, MalformedModelOrMissingOutputIsAUsageError) {
     TempDir dir;
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"new", "--model", "2012", "-o", dir / "t"},
-          {"new", "--model", "2019", "-o", dir / "t"},
-          {"new", "--model", "RM0480", "-o", dir / "t"},
+         {std::vector<std::string>{"new", "--model", "RM0480", "-o", dir / "t"},
+          {"new", "--model", "4294967296", "-o", dir / "t"},
           {"new", "--model", "2013"}}) {
         const auto r = RunZeltTool(args);
         EXPECT_EQ(r.exitStatus, 2) << args[2];

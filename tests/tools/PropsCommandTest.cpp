@@ -93,7 +93,7 @@ TEST(ZeltToolProps, UsageAndInputErrors) {
     const std::string in = WriteImage(dir, MakeNewImage(kModelRM0480));
     for (const std::vector<std::string>& args : {std::vector<std::string>{"props"},
                                                  {"props", in, "--port", "com1"},
-                                                 {"props", in, "--model", "2099"},
+                                                 {"props", in, "--model", "x2013"},
                                                  {"props", dir / "missing"}}) {
         const auto r = RunZeltTool(args);
         EXPECT_EQ(r.exitStatus, 2) << args.back();
