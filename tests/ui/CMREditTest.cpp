@@ -121,6 +121,44 @@ TEST(CMREdit, CaptionsAndLimits) {
     }
 }
 
+// Each control carries its id; an id on the wrong control would pass the object name checks.
+TEST(CMREdit, ControlIds) {
+    RecordingMessageSink messages;
+    CMREdit dialog(MrProperties{}, messages);
+    const auto byId = [&](int id) {
+        QWidget* found = nullptr;
+        for (QWidget* child : dialog.findChildren<QWidget*>()) {
+            if (child->property("controlId").toInt() == id) {
+                EXPECT_EQ(found, nullptr) << "two controls with id " << id;
+                found = child;
+            }
+        }
+        return found;
+    };
+    const std::vector<std::pair<int, const char*>> ids = {
+        {1027, "track1PrefixEdit"},     {1028, "track1SuffixEdit"},
+        {1094, "track1TerminatorEdit"}, {1030, "track1DataCheck"},
+        {1031, "track1SeparatorCheck"}, {1034, "track1StartSentinelCheck"},
+        {1036, "track1LrcCheck"},       {1038, "track1EndSentinelCheck"},
+        {1041, "track2PrefixEdit"},     {1042, "track2SuffixEdit"},
+        {1043, "track2TerminatorEdit"}, {1044, "track2DataCheck"},
+        {1045, "track2SeparatorCheck"}, {1048, "track2StartSentinelCheck"},
+        {1050, "track2LrcCheck"},       {1052, "track2EndSentinelCheck"},
+        {1055, "track3PrefixEdit"},     {1056, "track3SuffixEdit"},
+        {1057, "track3TerminatorEdit"}, {1058, "track3DataCheck"},
+        {1059, "track3SeparatorCheck"}, {1062, "track3StartSentinelCheck"},
+        {1064, "track3LrcCheck"},       {1066, "track3EndSentinelCheck"},
+        {1060, "cardSuffixEdit"},       {1065, "cardPrefixEdit"},
+        {1069, "beepGoodReadCheck"},    {1070, "beepsErrorCheck"},
+        {1079, "skipTrackRadio"},       {1080, "noOutputRadio"},
+    };
+    for (const auto& [id, name] : ids) {
+        const QWidget* control = byId(id);
+        ASSERT_NE(control, nullptr) << id;
+        EXPECT_EQ(control->objectName(), QString::fromLatin1(name)) << id;
+    }
+}
+
 TEST(CMREdit, NewImageDefaultsAndOkChangesNothing) {
     MrDialogRun run;
     const TemplateImage before = run.image;

@@ -94,6 +94,34 @@ TEST(CProperty, CaptionsAndNames) {
     EXPECT_EQ(delay->maximum(), 250);
 }
 
+// Each control carries its id; an id on the wrong control would pass the object name checks.
+TEST(CProperty, ControlIds) {
+    CProperty dialog(KbProperties{});
+    const auto byId = [&](int id) {
+        QWidget* found = nullptr;
+        for (QWidget* child : dialog.findChildren<QWidget*>()) {
+            if (child->property("controlId").toInt() == id) {
+                EXPECT_EQ(found, nullptr) << "two controls with id " << id;
+                found = child;
+            }
+        }
+        return found;
+    };
+    const std::vector<std::pair<int, const char*>> ids = {
+        {1001, "sendBreakCodeCheck"},  {1002, "beepWhenTypedCheck"}, {1003, "noBeepUndefinedCheck"},
+        {1004, "translateSet2Check"},  {1006, "altNumberCheck"},     {1007, "typematicScanCheck"},
+        {1008, "typematicAsciiCheck"}, {1012, "usePortCheck"},       {1013, "baudRateList"},
+        {1014, "parityList"},          {1015, "dataBitsList"},       {1083, "oposJposCheck"},
+        {1090, "rs232Group"},          {1091, "baudRateListLabel"},  {1092, "parityListLabel"},
+        {1093, "dataBitsListLabel"},
+    };
+    for (const auto& [id, name] : ids) {
+        const QWidget* control = byId(id);
+        ASSERT_NE(control, nullptr) << id;
+        EXPECT_EQ(control->objectName(), QString::fromLatin1(name)) << id;
+    }
+}
+
 TEST(CProperty, NewMrImageShowsDefaultsAndOkChangesNothing) {
     KbDialogRun run{MakeNewImage(kModelRM0480), kModelRM0480, CommPort::Ps2};
     const TemplateImage before = run.image;

@@ -71,6 +71,7 @@ CMREdit::CMREdit(const MrProperties& values, MessageSink& messages, QWidget* par
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    SetControlIds(*this, kMrPropertiesControlIds);
     ShowValues(values);
 }
 

@@ -2,6 +2,7 @@
 
 #include "MessageSink.h"
 #include "MrProperties.h"
+#include "dialogs/ControlIds.h"
 
 #include <QDialog>
 
@@ -34,6 +35,24 @@ inline constexpr const char* kSkipTrackCaption = "Skip output of track with erro
 inline constexpr const char* kNoOutputCaption = "No data output with any error";
 inline constexpr const char* kBeepGoodReadCaption = "Enable beep at good read";
 inline constexpr const char* kBeepsErrorCaption = "Enable 3 beepsat card read error";
+
+inline constexpr ControlId kMrPropertiesControlIds[] = {
+    {"track1PrefixEdit", 1027},     {"track1SuffixEdit", 1028},
+    {"track1TerminatorEdit", 1094}, {"track1DataCheck", 1030},
+    {"track1SeparatorCheck", 1031}, {"track1StartSentinelCheck", 1034},
+    {"track1LrcCheck", 1036},       {"track1EndSentinelCheck", 1038},
+    {"track2PrefixEdit", 1041},     {"track2SuffixEdit", 1042},
+    {"track2TerminatorEdit", 1043}, {"track2DataCheck", 1044},
+    {"track2SeparatorCheck", 1045}, {"track2StartSentinelCheck", 1048},
+    {"track2LrcCheck", 1050},       {"track2EndSentinelCheck", 1052},
+    {"track3PrefixEdit", 1055},     {"track3SuffixEdit", 1056},
+    {"track3TerminatorEdit", 1057}, {"track3DataCheck", 1058},
+    {"track3SeparatorCheck", 1059}, {"track3StartSentinelCheck", 1062},
+    {"track3LrcCheck", 1064},       {"track3EndSentinelCheck", 1066},
+    {"cardSuffixEdit", 1060},       {"cardPrefixEdit", 1065},
+    {"beepGoodReadCheck", 1069},    {"beepsErrorCheck", 1070},
+    {"skipTrackRadio", 1079},       {"noOutputRadio", 1080},
+};
 
 // "Config MR properties": the output format of the magnetic stripe reader. It edits a copy of
 // the values; the caller writes them into the image when the dialog is accepted.

@@ -105,6 +105,7 @@ CProperty::CProperty(const KbProperties& values, QWidget* parent)
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    SetControlIds(*this, kKbPropertiesControlIds);
     ShowValues();
 }
 

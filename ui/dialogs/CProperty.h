@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KbProperties.h"
+#include "dialogs/ControlIds.h"
 
 #include <QDialog>
 
@@ -30,6 +31,15 @@ inline constexpr const char* kParityLabel = "Parity check:";
 inline constexpr const char* kDataBitsLabel = "Bit number:";
 inline constexpr const char* kDataBitsEntries[] = {"7 Bits", "8 Bits"};
 inline constexpr const char* kDelayLabel = "Inter-character delay(mS)";
+
+inline constexpr ControlId kKbPropertiesControlIds[] = {
+    {"sendBreakCodeCheck", 1001},  {"beepWhenTypedCheck", 1002}, {"noBeepUndefinedCheck", 1003},
+    {"translateSet2Check", 1004},  {"altNumberCheck", 1006},     {"typematicScanCheck", 1007},
+    {"typematicAsciiCheck", 1008}, {"usePortCheck", 1012},       {"baudRateList", 1013},
+    {"parityList", 1014},          {"dataBitsList", 1015},       {"oposJposCheck", 1083},
+    {"rs232Group", 1090},          {"baudRateListLabel", 1091},  {"parityListLabel", 1092},
+    {"dataBitsListLabel", 1093},
+};
 
 // "Config KB properties": the keyboard-wide options of the template. It edits a copy of the
 // values; the caller writes them into the image when the dialog is accepted.
