@@ -1,5 +1,6 @@
 #include "dialogs/CMREdit.h"
 
+#include "ControlIdChecks.h"
 #include "ModelCode.h"
 
 #include <QApplication>
@@ -125,17 +126,7 @@ TEST(CMREdit, CaptionsAndLimits) {
 TEST(CMREdit, ControlIds) {
     RecordingMessageSink messages;
     CMREdit dialog(MrProperties{}, messages);
-    const auto byId = [&](int id) {
-        QWidget* found = nullptr;
-        for (QWidget* child : dialog.findChildren<QWidget*>()) {
-            if (child->property("controlId").toInt() == id) {
-                EXPECT_EQ(found, nullptr) << "two controls with id " << id;
-                found = child;
-            }
-        }
-        return found;
-    };
-    const std::vector<std::pair<int, const char*>> ids = {
+    const test::ControlIdTable ids = {
         {1027, "track1PrefixEdit"},     {1028, "track1SuffixEdit"},
         {1094, "track1TerminatorEdit"}, {1030, "track1DataCheck"},
         {1031, "track1SeparatorCheck"}, {1034, "track1StartSentinelCheck"},
@@ -152,11 +143,7 @@ TEST(CMREdit, ControlIds) {
         {1069, "beepGoodReadCheck"},    {1070, "beepsErrorCheck"},
         {1079, "skipTrackRadio"},       {1080, "noOutputRadio"},
     };
-    for (const auto& [id, name] : ids) {
-        const QWidget* control = byId(id);
-        ASSERT_NE(control, nullptr) << id;
-        EXPECT_EQ(control->objectName(), QString::fromLatin1(name)) << id;
-    }
+    test::ExpectControlIds(dialog, ids);
 }
 
 TEST(CMREdit, NewImageDefaultsAndOkChangesNothing) {

@@ -1,5 +1,6 @@
 #include "dialogs/CProperty.h"
 
+#include "ControlIdChecks.h"
 #include "ModelCode.h"
 
 #include <QCheckBox>
@@ -97,17 +98,7 @@ TEST(CProperty, CaptionsAndNames) {
 // Each control carries its id; an id on the wrong control would pass the object name checks.
 TEST(CProperty, ControlIds) {
     CProperty dialog(KbProperties{});
-    const auto byId = [&](int id) {
-        QWidget* found = nullptr;
-        for (QWidget* child : dialog.findChildren<QWidget*>()) {
-            if (child->property("controlId").toInt() == id) {
-                EXPECT_EQ(found, nullptr) << "two controls with id " << id;
-                found = child;
-            }
-        }
-        return found;
-    };
-    const std::vector<std::pair<int, const char*>> ids = {
+    const test::ControlIdTable ids = {
         {1001, "sendBreakCodeCheck"},  {1002, "beepWhenTypedCheck"}, {1003, "noBeepUndefinedCheck"},
         {1004, "translateSet2Check"},  {1006, "altNumberCheck"},     {1007, "typematicScanCheck"},
         {1008, "typematicAsciiCheck"}, {1012, "usePortCheck"},       {1013, "baudRateList"},
@@ -115,11 +106,7 @@ TEST(CProperty, ControlIds) {
         {1090, "rs232Group"},          {1091, "baudRateListLabel"},  {1092, "parityListLabel"},
         {1093, "dataBitsListLabel"},
     };
-    for (const auto& [id, name] : ids) {
-        const QWidget* control = byId(id);
-        ASSERT_NE(control, nullptr) << id;
-        EXPECT_EQ(control->objectName(), QString::fromLatin1(name)) << id;
-    }
+    test::ExpectControlIds(dialog, ids);
 }
 
 TEST(CProperty, NewMrImageShowsDefaultsAndOkChangesNothing) {
