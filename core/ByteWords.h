@@ -92,4 +92,17 @@ inline std::uint32_t Bytes16EqualTo(const char* p, char b) {
 #endif
 }
 
+// The positions of any of the bytes a, b and c among the 16 bytes at p, one bit each.
+inline std::uint32_t Bytes16EqualToAnyOf(const char* p, char a, char b, char c) {
+#if defined(__SSE2__)
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i any = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(a)),
+                                                  _mm_cmpeq_epi8(bytes, _mm_set1_epi8(b))),
+                                     _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)));
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(any));
+#else
+    return Bytes16EqualTo(p, a) | Bytes16EqualTo(p, b) | Bytes16EqualTo(p, c);
+#endif
+}
+
 } // namespace zelt::words
