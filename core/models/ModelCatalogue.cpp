@@ -9,40 +9,53 @@ namespace zelt {
 
 namespace {
 
-struct Catalogue {
-    ModelLayout rm0410 = models::MakeRM0410Layout();
-    ModelLayout rm0420 = models::MakeRM0420Layout();
-    ModelLayout rm0480 = models::MakeRM0480Layout();
-    ModelLayout tk0530 = models::MakeTK0530Layout();
-    ModelLayout tk0550 = models::MakeTK0550Layout();
-    ModelLayout tk0517 = models::MakeTK0517Layout();
-    // The order of the "Key&board" menu.
-    std::array<const ModelLayout*, 6> menuOrder = {&rm0410, &rm0420, &rm0480,
-                                                   &tk0530, &tk0550, &tk0517};
-};
+// Each layout is built the first time it is asked for: the editor starts with one model, and
+// deriving a layout's neighbour tables is most of what building it costs.
+template <ModelLayout (*Make)()> const ModelLayout& Built() {
+    static const ModelLayout layout = Make();
+    return layout;
+}
 
-const Catalogue& TheCatalogue() {
-    static const Catalogue catalogue;
-    return catalogue;
+// In the order of the "Key&board" menu.
+constexpr std::array<CatalogueModel, 6> kCatalogue = {{
+    {kModelRM0410, 32818, &Built<models::MakeRM0410Layout>},
+    {kModelRM0420, 32819, &Built<models::MakeRM0420Layout>},
+    {kModelRM0480, 32811, &Built<models::MakeRM0480Layout>},
+    {kModelTK0530, 32823, &Built<models::MakeTK0530Layout>},
+    {kModelTK0550, 32821, &Built<models::MakeTK0550Layout>},
+    {kModelTK0517, 32822, &Built<models::MakeTK0517Layout>},
+}};
+
+std::array<const ModelLayout*, kCatalogue.size()> AllLayouts() {
+    std::array<const ModelLayout*, kCatalogue.size()> layouts{};
+    for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
+        layouts[i] = &kCatalogue[i].layout();
+    }
+    return layouts;
 }
 
 } // namespace
 
 const ModelLayout& LayoutForModel(int modelCode) {
-    for (const ModelLayout* layout : TheCatalogue().menuOrder) {
-        if (layout->modelCode == modelCode) {
-            return *layout;
+    for (const CatalogueModel& model : kCatalogue) {
+        if (model.modelCode == modelCode) {
+            return model.layout();
         }
     }
-    return TheCatalogue().rm0480;
+    return Built<models::MakeRM0480Layout>();
 }
 
 bool IsCatalogueModel(int modelCode) {
     return modelCode >= kModelRM0480 && modelCode <= kModelTK0530;
 }
 
+std::span<const CatalogueModel> CatalogueModels() {
+    return kCatalogue;
+}
+
 std::span<const ModelLayout* const> ModelCatalogue() {
-    return TheCatalogue().menuOrder;
+    static const auto layouts = AllLayouts();
+    return layouts;
 }
 
 int NeighbourKey(const ModelLayout& layout, int direction, int position) {

@@ -48,7 +48,17 @@ const ModelLayout& LayoutForModel(int modelCode);
 // True for the six model codes of the catalogue.
 bool IsCatalogueModel(int modelCode);
 
-// The six models in the order of the "Key&board" menu.
+// A model of the catalogue, known without building its layout.
+struct CatalogueModel {
+    int modelCode = 0;
+    int menuCommandId = 0;
+    const ModelLayout& (*layout)() = nullptr;
+};
+
+// The six models in the order of the "Key&board" menu; their layouts are built on first use.
+std::span<const CatalogueModel> CatalogueModels();
+
+// The six layouts in the order of the "Key&board" menu (building all of them).
 std::span<const ModelLayout* const> ModelCatalogue();
 
 // The layout position that arrow-key navigation selects next. A position outside

@@ -227,11 +227,17 @@ int Move(const ModelLayout& layout, Direction direction, int position) {
 
 TEST(ModelCatalogueTest, ListsTheSixModelsInMenuOrder) {
     const auto catalogue = ModelCatalogue();
+    const auto models = CatalogueModels();
     const auto& expected = ExpectedCatalogue();
     ASSERT_EQ(catalogue.size(), expected.size());
+    ASSERT_EQ(models.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(expected[i].name);
         const ModelLayout& layout = *catalogue[i];
+        // The light entry agrees with the layout it builds.
+        EXPECT_EQ(models[i].modelCode, expected[i].code);
+        EXPECT_EQ(models[i].menuCommandId, expected[i].menuCommand);
+        EXPECT_EQ(&models[i].layout(), &layout);
         EXPECT_EQ(layout.modelCode, expected[i].code);
         EXPECT_EQ(layout.name, expected[i].name);
         EXPECT_EQ(layout.menuCommandId, expected[i].menuCommand);

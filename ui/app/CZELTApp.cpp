@@ -77,8 +77,8 @@ void CZELTApp::BindCommands() {
     commands_.Bind(cmd::kExit, {[this] { frame_->close(); }, {}, {}});
     commands_.Bind(cmd::kAbout, {[this] { env_.dialogs.ShowAbout(); }, {}, {}});
     commands_.Bind(cmd::kKeyWordList, {[this] { env_.dialogs.ShowKeyWordList(); }, {}, {}});
-    for (const ModelLayout* model : ModelCatalogue()) {
-        BindModelCommand(model->menuCommandId, model->modelCode);
+    for (const CatalogueModel& model : CatalogueModels()) {
+        BindModelCommand(model.menuCommandId, model.modelCode);
     }
     BindTextTemplateCommands();
     BindPropertyCommands();
