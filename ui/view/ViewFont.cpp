@@ -13,7 +13,10 @@ namespace zelt {
 namespace {
 
 constexpr int kCellHeight = 16;
-constexpr int kFirstPixelSize = 15;
+constexpr int kLargestPixelSize = 15;
+// The size that fits the cell for the usual monospace fonts; measuring it first means the
+// first guess is usually the answer, and loading each font size costs a font file set-up.
+constexpr int kLikelyPixelSize = 14;
 constexpr int kSmallestPixelSize = 9;
 constexpr int kFullStretch = 100;
 
@@ -31,9 +34,9 @@ QFont BaseFont(int pixelSize) {
 QFont MakeViewFont() {
     // The largest size whose line fits the 16-pixel cell. Line height grows in proportion to the
     // size, so one measurement gives a first guess; the loop then settles the rounding.
-    const qreal firstHeight = QFontMetricsF(BaseFont(kFirstPixelSize)).height();
-    int size = std::clamp(static_cast<int>(kFirstPixelSize * kCellHeight / firstHeight) + 1,
-                          kSmallestPixelSize, kFirstPixelSize);
+    const qreal firstHeight = QFontMetricsF(BaseFont(kLikelyPixelSize)).height();
+    int size = std::clamp(static_cast<int>(kLikelyPixelSize * kCellHeight / firstHeight) + 1,
+                          kSmallestPixelSize, kLargestPixelSize);
     QFont font = BaseFont(size);
     while (size > kSmallestPixelSize && QFontMetricsF(font).height() > kCellHeight + 0.5) {
         font = BaseFont(--size);
