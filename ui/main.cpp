@@ -8,6 +8,7 @@
 #include "seams/MessageBoxUserMessages.h"
 #include "seams/WidgetCommandDialogs.h"
 #include "shell/CMainFrame.h"
+#include "shell/ExtensionIconStyle.h"
 #include "view/CZELTView.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     const zelt::StartupOptions& options = *commandLine.options;
 
     QApplication application(argc, argv);
+    QApplication::setStyle(new zelt::ExtensionIconStyle);
 
     zelt::QSettingsStore settings;
     zelt::SettingsRecentFiles recentFiles(settings.Settings());

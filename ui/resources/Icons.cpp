@@ -10,6 +10,8 @@
 #include "resources/icons/clearkey.xpm"
 #include "resources/icons/delay.xpm"
 #include "resources/icons/displaymode.xpm"
+#include "resources/icons/extension_h.xpm"
+#include "resources/icons/extension_v.xpm"
 #include "resources/icons/kbprops.xpm"
 #include "resources/icons/load.xpm"
 #include "resources/icons/mrprops.xpm"
@@ -67,6 +69,10 @@ QPixmap ToolBarIcon(std::string_view name) {
 
 QPixmap ProgramIcon() {
     return QPixmap(zelt_xpm);
+}
+
+QPixmap ExtensionButtonIcon(Qt::Orientation barOrientation) {
+    return QPixmap(barOrientation == Qt::Horizontal ? extension_h_xpm : extension_v_xpm);
 }
 
 } // namespace zelt
