@@ -23,4 +23,11 @@ std::optional<std::string> WriteFileSafely(const std::filesystem::path& path,
                                            FileSystem& fileSystem = RealFileSystem(),
                                            std::error_code* error = nullptr);
 
+// Fails with the message WriteFileSafely would give when a file could not be saved at path now
+// (a missing or read-only folder, a write-protected file, a folder of that name), so that a
+// caller learns it before a long piece of work whose result would have nowhere to go. Leaves
+// nothing behind.
+std::optional<std::string> CheckFileWritable(const std::filesystem::path& path,
+                                             FileSystem& fileSystem = RealFileSystem());
+
 } // namespace zelt

@@ -2,6 +2,7 @@
 
 #include "FakeFileSystem.h"
 #include "ModelCode.h"
+#include "SafeFileWrite.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -186,6 +187,38 @@ TEST(WriteTemplateFile, FailedSaveLeavesTheOldFileIntact) {
             << c.name;
         EXPECT_EQ(fs.files["/data/t"], old) << c.name;
         EXPECT_TRUE(fs.LeftoverTemporaries().empty()) << c.name;
+    }
+}
+
+// The check before a long piece of work gives the save's own message and changes nothing,
+// whether the save would work or not.
+TEST(CheckFileWritable, ForeseesTheSavesRefusalAndLeavesNothingBehind) {
+    const struct {
+        const char* name;
+        void (*arrange)(FakeFileSystem&);
+        std::optional<std::string> message;
+    } cases[] = {
+        {"new file", [](FakeFileSystem&) {}, std::nullopt},
+        {"existing file", [](FakeFileSystem& fs) { fs.files["/data/t"] = Pattern(10); },
+         std::nullopt},
+        {"read-only folder", [](FakeFileSystem& fs) { fs.readOnlyFolders.insert("/data"); },
+         "Cannot save \"/data/t\": Permission denied."},
+        {"read-only file",
+         [](FakeFileSystem& fs) {
+             fs.files["/data/t"] = Pattern(10);
+             fs.readOnlyFiles.insert("/data/t");
+         },
+         "Cannot save \"/data/t\": Permission denied."},
+        {"folder of that name", [](FakeFileSystem& fs) { fs.folders.insert("/data/t"); },
+         "Cannot save \"/data/t\": it is a folder."},
+    };
+    for (const auto& c : cases) {
+        FakeFileSystem fs;
+        fs.folders.insert("/data");
+        c.arrange(fs);
+        const auto filesBefore = fs.files;
+        EXPECT_EQ(CheckFileWritable("/data/t", fs), c.message) << c.name;
+        EXPECT_EQ(fs.files, filesBefore) << c.name;
     }
 }
 

@@ -228,11 +228,24 @@ TEST_P(ZeltToolTransfer, UnreadableFilesAreIoErrors) {
     r = Write(File("missing.bin"));
     EXPECT_EQ(r.exitStatus, 2);
     EXPECT_NE(r.err.find("missing.bin"), std::string::npos) << r.err;
-    // An output folder that does not exist: the read happens, nothing is written.
-    r = Read(File("no/such/folder/out.bin"));
-    EXPECT_EQ(r.exitStatus, 2);
-    EXPECT_NE(r.err.find("out.bin"), std::string::npos) << r.err;
     EXPECT_EQ(KeyboardMemory(), Bytes(OldImage()));
+}
+
+// An output that cannot be written is refused before the keyboard is asked for anything: here
+// no keyboard is there at all, and the only complaint is about the output.
+TEST_P(ZeltToolTransfer, UnwritableOutputIsRefusedBeforeTheRead) {
+    const auto noKeyboard = testing::EnvironmentWith({{"ZELT_HID_SIM", File("none.sock").string()},
+                                                      {"ZELT_KBPORT", File("none.sock").string()}});
+    std::filesystem::create_directory(File("folder"));
+    for (const std::filesystem::path& out : {File("no/such/folder/out.bin"), File("folder")}) {
+        const auto r = testing::RunWithDeadline(
+            ZELT_TOOL_PATH, {"read", "--port", port(), "-o", out.string()}, noKeyboard, kDeadline);
+        EXPECT_EQ(r.exitStatus, 2) << out;
+        EXPECT_NE(r.err.find(out.filename().string()), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("keyboard"), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("driver"), std::string::npos) << r.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(File("folder")));
 }
 
 TEST_P(ZeltToolTransfer, SimulatorKilledMidTransferEndsTheCommandPromptly) {

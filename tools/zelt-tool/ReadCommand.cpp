@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "KeyboardAccess.h"
 #include "PortOption.h"
+#include "SafeFileWrite.h"
 #include "TemplateImage.h"
 #include "TemplateInput.h"
 #include "TransferConsole.h"
@@ -28,6 +29,12 @@ public:
     }
 
     int Run(Console& console) override {
+        // A read takes many seconds; an output that cannot be written is told before it, not
+        // after the keyboard's template has been read for nothing.
+        if (const auto problem = CheckFileWritable(output_)) {
+            console.err << *problem << '\n';
+            return kExitFailure;
+        }
         TransferConsole transfer(console, ErrorStreamIsTerminal());
         auto keyboard = ConnectKeyboard(port_, transfer);
         if (!keyboard) {
