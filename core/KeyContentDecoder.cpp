@@ -1,5 +1,6 @@
 #include "KeyContentDecoder.h"
 
+#include "ByteWords.h"
 #include "KeyArea.h"
 #include "KeyRecordCodes.h"
 #include "KeywordTableData.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <string_view>
 #include <vector>
@@ -15,9 +17,18 @@
 namespace zelt {
 namespace {
 
-// How a scan-code record treats a byte: shows the name that goes with it (which may be none),
-// ends the record, or begins a code that reads on.
-enum class ScanStep : std::uint8_t { Name, End, ExtendedPrefix, PausePrefix, Level, Function };
+// How a scan-code record treats a byte: shows the name that goes with it (which may be none; a
+// short one is copied in one piece of sixteen bytes), ends the record, or begins a code that
+// reads on.
+enum class ScanStep : std::uint8_t {
+    Name,
+    LongName,
+    End,
+    ExtendedPrefix,
+    PausePrefix,
+    Level,
+    Function
+};
 
 // A name stored with room to spare, so that it is copied with one fixed-size copy, together
 // with what a scan-code record does with its byte.
@@ -38,6 +49,9 @@ constexpr PaddedName Pad(std::string_view name, ScanStep step = ScanStep::Name) 
 }
 
 using PaddedNames = std::array<PaddedName, 256>;
+
+// Most names fit into one copy of this many bytes.
+constexpr std::size_t kShortName = 16;
 
 constexpr PaddedNames PadAll(const std::array<std::string_view, 256>& names) {
     PaddedNames padded{};
@@ -63,6 +77,11 @@ constexpr PaddedNames kScanCodeSteps = [] {
     names[kBreakPrefix] = kBreakPrefixKeyword;
     names[kSeparatorCode] = kSeparatorKeyword;
     PaddedNames steps = PadAll(names);
+    for (PaddedName& step : steps) {
+        if (step.size > kShortName) {
+            step.step = ScanStep::LongName;
+        }
+    }
     steps[kRecordTerminator].step = ScanStep::End;
     steps[kExtendedPrefix].step = ScanStep::ExtendedPrefix;
     steps[kPausePrefix].step = ScanStep::PausePrefix;
@@ -128,8 +147,8 @@ constexpr std::size_t kLongestShiftLevel = 16;  // "[ShiftLevel1967]" and then s
 // Records are decoded from a copy of their bytes with zeros behind it: a record that runs off
 // the end reads terminators there, so no read needs a check. A byte that a prefix or 0xFD
 // consumes is read even when it is a terminator, so a record can read two bytes past the end
-// before it stops.
-constexpr std::size_t kReadAhead = 8;
+// before it stops; and a run of plain characters is looked at sixteen bytes at a time.
+constexpr std::size_t kReadAhead = 16;
 
 // Where decoding stands: the next byte to read and the next character to write. Both are
 // passed and returned by value, so that they stay in registers while characters are written
@@ -141,6 +160,11 @@ struct Cursor {
 
 char* Put(char* out, const PaddedName& name) {
     std::memcpy(out, name.text.data(), name.text.size());
+    return out + name.size;
+}
+
+char* PutShort(char* out, const PaddedName& name) {
+    std::memcpy(out, name.text.data(), kShortName);
     return out + name.size;
 }
 
@@ -160,18 +184,33 @@ char* PutNumbered(char* out, std::string_view prefix, int value) {
     return out;
 }
 
-// Bytes that an ASCII record shows as themselves.
-constexpr std::array<bool, 256> kAsciiSelf = [] {
-    std::array<bool, 256> self{};
-    for (auto& s : self) {
-        s = true;
+// The bytes among the sixteen at p that an ASCII record does not show as themselves, one bit
+// each: they end a run of plain characters.
+inline std::uint32_t AsciiRunStops(const std::uint8_t* p) {
+    const char* bytes = reinterpret_cast<const char*>(p);
+    return words::Bytes16EqualToAnyOf(bytes, static_cast<char>(kRecordTerminator),
+                                      static_cast<char>(kCarriageReturnCode),
+                                      static_cast<char>(kLeftBracketCode)) |
+           words::Bytes16EqualToAnyOf(bytes, static_cast<char>(kRightBracketCode),
+                                      static_cast<char>(kFunctionCode),
+                                      static_cast<char>(kSeparatorCode));
+}
+
+// A run of characters shown as themselves, from its first byte at in: copied sixteen bytes at
+// a time into the text room's slack, and ended, at the latest, by the zeros behind the key
+// area.
+inline Cursor CopyAsciiRun(const std::uint8_t* in, char* out) {
+    for (;;) {
+        const std::uint32_t stops = AsciiRunStops(in);
+        std::memcpy(out, in, 16);
+        if (stops != 0) {
+            const auto size = static_cast<std::size_t>(std::countr_zero(stops));
+            return {in + size, out + size};
+        }
+        in += 16;
+        out += 16;
     }
-    for (std::uint8_t code : {kRecordTerminator, kCarriageReturnCode, kLeftBracketCode,
-                              kRightBracketCode, kFunctionCode, kSeparatorCode}) {
-        self[code] = false;
-    }
-    return self;
-}();
+}
 
 [[gnu::always_inline]] inline Cursor DecodeAsciiRecord(const std::uint8_t* in, char* out) {
     for (std::uint8_t c = *in++; c != kRecordTerminator; c = *in++) {
@@ -192,14 +231,9 @@ constexpr std::array<bool, 256> kAsciiSelf = [] {
             out = Put(out, kSeparator);
             break;
         default: {
-            // A run of characters shown as themselves, copied at once.
-            const std::uint8_t* run = in - 1;
-            while (kAsciiSelf[*in]) {
-                ++in;
-            }
-            const auto size = static_cast<std::size_t>(in - run);
-            CopySmall(out, run, size);
-            out += size;
+            const Cursor run = CopyAsciiRun(in - 1, out);
+            in = run.in;
+            out = run.out;
             break;
         }
         }
@@ -214,10 +248,13 @@ constexpr std::array<bool, 256> kAsciiSelf = [] {
     for (;;) {
         const PaddedName& step = kScanCodeSteps[*in++];
         if (step.step == ScanStep::Name) {
-            out = Put(out, step);
+            out = PutShort(out, step);
             continue;
         }
         switch (step.step) {
+        case ScanStep::LongName:
+            out = Put(out, step);
+            break;
         case ScanStep::ExtendedPrefix:
             if (const std::uint8_t d = *in++; d == kBreakPrefix) {
                 out = Put(out, kBreakPrefixPair);

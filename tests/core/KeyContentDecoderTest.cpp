@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 namespace zelt {
 namespace {
 
@@ -79,6 +82,36 @@ TEST(DecodeRecord, ScanCodeRecords) {
         const DecodedRecord record = DecodeRecord(ImageWithKeyArea(c.bytes), 0);
         EXPECT_EQ(record.text, c.text) << c.bytes;
         EXPECT_EQ(record.next, c.next) << c.bytes;
+    }
+}
+
+// Plain characters are taken in runs; a run of any length ends at each byte with a meaning of
+// its own, and not a byte earlier or later.
+TEST(DecodeRecord, RunsOfPlainCharactersEndAtEveryByteWithAMeaning) {
+    struct Stop {
+        const char* bytes;
+        std::string text;
+    };
+    const Stop stops[] = {
+        {"00", ""},   {"0D", "[CR]"},        {"5B", "[["},
+        {"5D", "]]"}, {"FD 07", "[Delay7]"}, {"FE", "[Separator]"},
+    };
+    for (std::size_t length = 1; length <= 40; ++length) {
+        std::string hex;
+        std::string run;
+        for (std::size_t i = 0; i < length; ++i) {
+            const char c = static_cast<char>('a' + i % 26);
+            run += c;
+            char byte[4];
+            std::snprintf(byte, sizeof byte, "%02X ", static_cast<unsigned char>(c));
+            hex += byte;
+        }
+        for (const Stop& stop : stops) {
+            const std::string bytes = hex + stop.bytes + " 41 42 00";
+            const DecodedRecord record = DecodeRecord(ImageWithKeyArea(bytes.c_str()), 0);
+            const bool ends = stop.text.empty();
+            EXPECT_EQ(record.text, run + stop.text + (ends ? "" : "AB")) << bytes;
+        }
     }
 }
 
