@@ -183,51 +183,54 @@ struct Walked {
 };
 
 // The loop itself, writing the record's codes (without lead byte) to body, or, when kWrite is
-// false, only counting them as GetEncodedSize does. t holds n bytes and the zeros behind them.
-template <bool kWrite> Walked Walk(const char* const t, const std::size_t n, std::uint8_t* body) {
-    std::size_t i = 0;
-    std::size_t o = 0;
+// false, only counting them as GetEncodedSize does (body then only marks where the count
+// starts). t holds n bytes and the zeros behind them.
+template <bool kWrite>
+Walked Walk(const char* const t, const std::size_t n, std::uint8_t* const body) {
+    const char* p = t;
+    const char* const end = t + n;
+    std::uint8_t* o = body;
     std::uint8_t scanCode = 0;
-    while (i < n) {
-        const std::uint64_t w = words::LoadWord(t + i, 8);
+    while (p < end) {
+        const std::uint64_t w = words::LoadWord(p, 8);
         const auto c = static_cast<char>(w);
         if (c == '[') {
             // No entry of the table starts with "[[", so a literal is never taken for one.
-            if (const TableCode code = CommonKeywordAt(t + i, w); code.entry != nullptr) {
+            if (const TableCode code = CommonKeywordAt(p, w); code.entry != nullptr) {
                 if constexpr (kWrite) {
-                    StoreCode(body + o, code.entry->bytes);
+                    StoreCode(o, code.entry->bytes);
                 }
                 o += code.entry->size;
                 scanCode |= code.entry->scanCode;
-                i += code.size;
+                p += code.size;
                 continue;
             }
             if (static_cast<char>(w >> 8) == '[') {
                 if constexpr (kWrite) {
-                    body[o] = kLeftBracketCode;
+                    *o = kLeftBracketCode;
                 }
                 ++o;
-                i += 2;
+                p += 2;
                 continue;
             }
-            if (const DelayKeyword delay = DelayAt(t + i, w);
+            if (const DelayKeyword delay = DelayAt(p, w);
                 delay.size != 0 && (!kWrite || IsValidDelay(delay.value))) {
                 // The size counts any delay written with digits, in range or not.
                 if constexpr (kWrite) {
-                    body[o] = kFunctionCode;
-                    body[o + 1] = static_cast<std::uint8_t>(delay.value);
+                    o[0] = kFunctionCode;
+                    o[1] = static_cast<std::uint8_t>(delay.value);
                 }
                 o += 2;
-                i += delay.size;
+                p += delay.size;
                 continue;
             }
         } else if (c == ']') {
             if (static_cast<char>(w >> 8) == ']') {
                 if constexpr (kWrite) {
-                    body[o] = kRightBracketCode;
+                    *o = kRightBracketCode;
                 }
                 ++o;
-                i += 2;
+                p += 2;
                 continue;
             }
         } else if (c != '\0') {
@@ -239,17 +242,17 @@ template <bool kWrite> Walked Walk(const char* const t, const std::size_t n, std
             // Plain characters up to the next bracket or 0x00, sixteen at a time; the zeros
             // behind the text end the run at its end at the latest.
             for (;;) {
-                const std::uint32_t stops = words::Bytes16EqualToAnyOf(t + i, '[', ']', '\0');
+                const std::uint32_t stops = words::Bytes16EqualToAnyOf(p, '[', ']', '\0');
                 if constexpr (kWrite) {
-                    std::memcpy(body + o, t + i, 16);
+                    std::memcpy(o, p, 16);
                 }
                 if (stops != 0) {
                     const auto run = static_cast<std::size_t>(std::countr_zero(stops));
-                    i += run;
+                    p += run;
                     o += run;
                     break;
                 }
-                i += 16;
+                p += 16;
                 o += 16;
             }
             continue;
@@ -257,20 +260,20 @@ template <bool kWrite> Walked Walk(const char* const t, const std::size_t n, std
         if constexpr (!kWrite) {
             return {0, false, Outcome::GaveUp};
         } else {
-            const FastLoopState at = OtherElement(
-                {t + i, body + o, scanCode != 0, FastLoopState::Next::Go}, t + n, body);
-            if (at.next == FastLoopState::Next::GiveUp || at.out < body + o) {
+            const FastLoopState at =
+                OtherElement({p, o, scanCode != 0, FastLoopState::Next::Go}, end, body);
+            if (at.next == FastLoopState::Next::GiveUp || at.out < o) {
                 return {0, false, Outcome::GaveUp};
             }
-            o = static_cast<std::size_t>(at.out - body);
+            o = at.out;
             if (at.next == FastLoopState::Next::Stop) {
-                return {o, scanCode != 0, Outcome::Stopped};
+                return {static_cast<std::size_t>(o - body), scanCode != 0, Outcome::Stopped};
             }
-            i = static_cast<std::size_t>(at.in - t);
+            p = at.in;
             scanCode = at.scanCode ? 1 : 0;
         }
     }
-    return {o, scanCode != 0, Outcome::Done};
+    return {static_cast<std::size_t>(o - body), scanCode != 0, Outcome::Done};
 }
 
 } // namespace
@@ -306,7 +309,7 @@ std::optional<int> FastRecordEncoder::EncodedSize(std::string_view text) {
     if (text.size() > kLongestText) {
         return std::nullopt;
     }
-    const Walked walked = Walk<false>(CopyText(text), text.size(), nullptr);
+    const Walked walked = Walk<false>(CopyText(text), text.size(), record_.data() + 1);
     if (walked.outcome != Outcome::Done) {
         return std::nullopt;
     }

@@ -14,8 +14,8 @@ namespace zelt::encoding {
 // Encodes plain characters, literal brackets, keywords of the table and delays exactly as the
 // general walk (ScanKeyContent and the Encoder) does, and the rarer elements by the same rules
 // one at a time. It gives up on what only the general walk follows (a keyword left open, plain
-// characters after a scan code, a text longer than kLongestText); the caller then takes the
-// general walk instead.
+// characters or a 0x00 after a scan code, a text longer than kLongestText); the caller then
+// takes the general walk instead.
 //
 // The loop reads the text sixteen bytes at a time and stores codes as whole words without
 // checking for either end: the text is first copied here with zeros behind it (a 0x00 stops
