@@ -1,9 +1,8 @@
 #include "KeyArea.h"
 
-#include "FastRecordEncoder.h"
 #include "KeyContent.h"
+#include "KeyContentEncoder.h"
 #include "ModelCode.h"
-#include "SmallCopy.h"
 
 #include <algorithm>
 
@@ -30,14 +29,13 @@ std::size_t CopyMirroredRecord(std::uint8_t* area, std::size_t pos, std::size_t 
     return size;
 }
 
-// EncodeKeyContentInto, with its usual case (room for the whole record) done right here, by an
-// encoder that the whole key area shares.
-RecordFit EncodeRecord(encoding::FastRecordEncoder& encoder, const std::string& text,
-                       std::span<std::uint8_t> room) {
+// EncodeKeyContentInto, with its usual case (room for the whole record) done right here.
+RecordFit EncodeRecord(const std::string& text, std::span<std::uint8_t> room) {
     if (text.size() < room.size()) {
-        if (const auto record = encoder.Encode(text)) {
-            CopySmall(room.data(), record.data, record.size);
-            return {record.size, true};
+        const char* in = text.data();
+        if (const std::uint8_t* end =
+                encoding::EncodeWholeRecord(in, in + text.size(), room.data())) {
+            return {static_cast<std::size_t>(end - room.data()), true};
         }
     }
     return EncodeKeyContentInto(text, room);
@@ -91,7 +89,6 @@ void BuildKeyArea(TemplateData& data) {
     std::uint8_t* const area = data.image.data();
     std::size_t pos = 0;
     bool full = false;
-    encoding::FastRecordEncoder encoder;
     for (int r = 0; r < kKeyCount; ++r) {
         // The record index holds the start of every 32nd record; it is known right here.
         if (r != 0 && r % kRecordIndexStep == 0) {
@@ -108,7 +105,7 @@ void BuildKeyArea(TemplateData& data) {
             pos += CopyMirroredRecord(area, pos, room);
         } else if (const std::string& text = Content(data.keyContents, key);
                    !full && !text.empty()) {
-            const RecordFit fit = EncodeRecord(encoder, text, {area + pos, room});
+            const RecordFit fit = EncodeRecord(text, {area + pos, room});
             pos += fit.size;
             // Once a record has been cut, the records after it stay empty rather than filling
             // the little room left with contents out of order.

@@ -1,13 +1,11 @@
 #include "KeyContent.h"
 
-#include "FastRecordEncoder.h"
 #include "KeyContentDecoder.h"
 #include "KeyContentEncoder.h"
 #include "KeyContentSyntax.h"
 #include "KeyRecordCodes.h"
 #include "KeywordTableData.h"
 #include "KeywordTables.h"
-#include "SmallCopy.h"
 
 #include <cstdint>
 #include <span>
@@ -26,16 +24,14 @@ namespace {
 
 using encoding::DirectRecord;
 using encoding::EncodeInto;
-using encoding::FastRecordEncoder;
 using encoding::LimitedRecord;
 using encoding::RecordReadsBack;
 
 // The record of a text that has room for all of it.
 RecordFit EncodeWholeRecord(std::string_view text, std::uint8_t* out) {
-    FastRecordEncoder encoder;
-    if (const auto record = encoder.Encode(text)) {
-        CopySmall(out, record.data, record.size);
-        return {record.size, true};
+    if (const std::uint8_t* end =
+            encoding::EncodeWholeRecord(text.data(), text.data() + text.size(), out)) {
+        return {static_cast<std::size_t>(end - out), true};
     }
     return EncodeInto(text, DirectRecord(out));
 }
@@ -194,21 +190,12 @@ RecordFit EncodeKeyContentInto(std::string_view text, std::span<std::uint8_t> ou
 }
 
 std::string EncodeKeyContent(std::string_view text) {
-    FastRecordEncoder encoder;
-    if (const auto fast = encoder.Encode(text)) {
-        return {reinterpret_cast<const char*>(fast.data), fast.size};
-    }
     std::string record(text.size() + 1, '\0');
-    record.resize(
-        EncodeInto(text, DirectRecord(reinterpret_cast<std::uint8_t*>(record.data()))).size);
+    record.resize(EncodeWholeRecord(text, reinterpret_cast<std::uint8_t*>(record.data())).size);
     return record;
 }
 
 int GetEncodedSize(std::string_view text) {
-    FastRecordEncoder encoder;
-    if (const auto size = encoder.EncodedSize(text)) {
-        return *size;
-    }
     return ScanKeyContent(text, SizeCounter()).Result();
 }
 

@@ -4,19 +4,24 @@
 #include "KeyContentSyntax.h"
 #include "KeywordTableData.h"
 
-#include <string>
+#include <array>
+#include <bit>
+#include <cstring>
 
 namespace zelt::encoding {
 
 using syntax::DelayKeywordValue;
+using syntax::FindSpecial;
 using syntax::IsValidDelay;
+using syntax::KeywordMatch;
 using syntax::ShiftLevelDigit;
 using syntax::StartsWith;
+using syntax::TableKeywordAt;
 
 namespace {
 
 // The record of a text is never longer than the text and its lead byte, which is what lets
-// DirectRecord and FastRecordEncoder write without checking for room: no keyword encodes to
+// DirectRecord and EncodeWholeRecord write without checking for room: no keyword encodes to
 // more bytes than it has characters, nor do "[Delay" n "]" (two bytes), "[ShiftLevel" d "]"
 // (at most ten), "[[" and "]]" (one each).
 constexpr bool NoKeywordOutgrowsItsName() {
@@ -66,6 +71,270 @@ KeywordEffect EffectOfOtherKeyword(std::string_view keyword) {
     // An unknown keyword counts as a scan-code keyword without translation.
     effect.kind = KeywordEffect::Kind::StopAsScanCode;
     return effect;
+}
+
+namespace {
+
+// Where the fast loop stands, handed to and back from OtherElement.
+struct FastLoopState {
+    const char* in;
+    std::uint8_t* out;
+    bool scanCode;
+    enum class Next { Go, Stop, GiveUp } next;
+};
+
+// The bytes of a keyword of the table, each written once, so that nothing past the record is
+// touched.
+std::uint8_t* PutCode(std::uint8_t* out, const keyword_data::CommonKeyword& k) {
+    out[0] = static_cast<std::uint8_t>(k.bytes);
+    if (k.size > 1) {
+        out[1] = static_cast<std::uint8_t>(k.bytes >> 8);
+        if (k.size > 2) {
+            out[2] = static_cast<std::uint8_t>(k.bytes >> 16);
+            if (k.size > 3) {
+                out[3] = static_cast<std::uint8_t>(k.bytes >> 24);
+            }
+        }
+    }
+    return out + k.size;
+}
+
+// Any one element of the text at `at`, as the Encoder handles it; the fast loop leaves the
+// rarer ones here: 0x00, a stray "]", a keyword outside the table (a delay, a shift level, an
+// unknown one) or longer than sixteen bytes, and a "[" that leaves a keyword open. Kept out of
+// line, so that the loop's own state stays in registers.
+[[gnu::noinline]] FastLoopState OtherElement(FastLoopState at, const char* end,
+                                             std::uint8_t* record) {
+    const char c = *at.in;
+    if (c == '\0') {
+        // Left out; in scan code mode, like any plain character, it empties the record.
+        at.out = at.scanCode ? record : at.out;
+        ++at.in;
+        return at;
+    }
+    if (end - at.in >= 2 && at.in[1] == c) {
+        *at.out++ = c == '[' ? kLeftBracketCode : kRightBracketCode;
+        at.in += 2;
+        return at;
+    }
+    if (c == ']') {
+        at.next = FastLoopState::Next::Stop; // a stray "]" ends the record as it stands
+        return at;
+    }
+    if (c != '[') {
+        // Plain characters: the loop takes them itself, but any one element is handled here.
+        const char* runEnd = FindSpecial(at.in + 1, end);
+        if (at.scanCode) {
+            at.out = record;
+        } else {
+            for (const char* p = at.in; p != runEnd; ++p) {
+                *at.out++ = static_cast<std::uint8_t>(*p);
+            }
+        }
+        at.in = runEnd;
+        return at;
+    }
+    const char* close = FindSpecial(at.in + 1, end);
+    if (close == end || *close != ']') {
+        at.next = FastLoopState::Next::GiveUp; // a keyword left open: the general walk's
+        return at;
+    }
+    if (close - at.in >= 16) {
+        // One of the few keywords of the table too long for the fast loop.
+        const std::string_view rest(at.in, static_cast<std::size_t>(end - at.in));
+        if (const KeywordMatch match = TableKeywordAt(rest, 0); match.entry != nullptr) {
+            at.scanCode = at.scanCode || match.entry->group != KeywordGroup::Function;
+            for (std::size_t i = 0; i < match.entry->size; ++i) {
+                *at.out++ = match.entry->bytes[i];
+            }
+            at.in += match.size;
+            return at;
+        }
+    }
+    const KeywordEffect effect =
+        EffectOfOtherKeyword({at.in, static_cast<std::size_t>(close + 1 - at.in)});
+    for (std::size_t i = 0; i < effect.count; ++i) {
+        *at.out++ = effect.bytes[i];
+    }
+    at.in = close + 1;
+    if (effect.kind != KeywordEffect::Kind::Append) {
+        at.next = FastLoopState::Next::Stop;
+    }
+    return at;
+}
+
+// The lowest n bytes of a word, for n 0..8.
+constexpr std::array<std::uint64_t, 9> kLowBytes = {0,
+                                                    0xFF,
+                                                    0xFFFF,
+                                                    0xFFFFFF,
+                                                    0xFFFFFFFF,
+                                                    0xFFFFFFFFFF,
+                                                    0xFFFFFFFFFFFF,
+                                                    0xFFFFFFFFFFFFFF,
+                                                    ~std::uint64_t{0}};
+
+// The words of a text of at least eight bytes: the eight bytes from a position in it, those
+// past its end zero. Near the end they are the text's last eight bytes, moved down, so that
+// nothing outside the text is read.
+struct LongTextWords {
+    const char* t;
+    std::size_t last; // the start of the last eight bytes
+
+    std::uint64_t At(std::size_t i) const {
+        const std::size_t from = i < last ? i : last;
+        return words::LoadWord(t + from, 8) >> (8 * (i - from));
+    }
+};
+
+// The words of a text shorter than eight bytes, read once into a register.
+struct ShortTextWords {
+    std::uint64_t whole;
+
+    std::uint64_t At(std::size_t i) const { return whole >> (8 * i); }
+};
+
+// The keyword of the table of up to sixteen bytes from at to its "]" at close, or nullptr.
+// Whatever the bytes are, the lookup tells: only a keyword of the table matches an entry.
+template <class Words>
+const keyword_data::CommonKeyword* CommonKeywordAt(Words words, std::size_t at, std::size_t close) {
+    const std::size_t size = close - at + 1;
+    const std::uint64_t first = words.At(at);
+    if (size <= 8) {
+        const std::uint64_t name = first & kLowBytes[size];
+        const keyword_data::CommonKeyword& k = keyword_data::LookUpCommon(name);
+        return k.name0 == name ? &k : nullptr;
+    }
+    if (size <= 16) {
+        const std::uint64_t name = words.At(at + 8) & kLowBytes[size - 8];
+        const keyword_data::CommonKeyword& k = keyword_data::LookUpCommon(first, name);
+        return k.name0 == first && k.name1 == name ? &k : nullptr;
+    }
+    return nullptr;
+}
+
+// How far the bracket map reaches.
+constexpr std::size_t kMappedText = 64;
+
+// One bit for every "]" among the first kMappedText bytes of a text of at least 16 bytes,
+// found sixteen bytes at a time.
+std::uint64_t ClosingBrackets(const char* t, std::size_t n) {
+    const std::size_t mapped = n < kMappedText ? n : kMappedText;
+    std::uint64_t bits = 0;
+    std::size_t block = 0;
+    for (; block + 16 <= mapped; block += 16) {
+        bits |= std::uint64_t{words::Bytes16EqualTo(t + block, ']')} << block;
+    }
+    if (block != mapped) {
+        // The last sixteen bytes, overlapping the blocks before them.
+        const std::size_t last = mapped - 16;
+        bits |= std::uint64_t{words::Bytes16EqualTo(t + last, ']')} << last;
+    }
+    return bits;
+}
+
+// The first "]" at or after at, or, when there is none within sixteen bytes, n.
+template <class Words> std::size_t ClosingBracketNear(Words words, std::size_t at, std::size_t n) {
+    if (const std::uint64_t marks = words::BytesEqualTo(words.At(at), ']'); marks != 0) {
+        return at + words::FirstMarkedByte(marks);
+    }
+    if (at + 8 < n) {
+        if (const std::uint64_t marks = words::BytesEqualTo(words.At(at + 8), ']'); marks != 0) {
+            return at + 8 + words::FirstMarkedByte(marks);
+        }
+    }
+    return n;
+}
+
+// The fast loop, for either kind of text. `closing` maps the "]" of the text's first `mapped`
+// bytes (none for a text of fewer than sixteen). A keyword ends at the first "]" after its
+// "[", and in a run of keywords the next begins right behind it; so within the map the
+// keywords of a run are found without waiting for each other to be read, the usual case.
+// Beyond it, each "]" is looked for in the words that follow the "[".
+template <class Words>
+std::uint8_t* EncodeText(Words words, const char* t, std::size_t n, std::size_t mapped,
+                         std::uint64_t closing, std::uint8_t* out) {
+    std::uint8_t* o = out;
+    std::uint8_t scanCode = 0;
+    std::size_t i = 0;
+    while (i < n) {
+        const std::uint64_t word = words.At(i);
+        const auto first = static_cast<char>(word);
+        const auto second = static_cast<char>(word >> 8);
+        if ((first == '[' || first == ']') && second == first && i + 1 < n) {
+            *o++ = first == '[' ? kLeftBracketCode : kRightBracketCode;
+            i += 2;
+            continue;
+        }
+        if (first == '[') {
+            const std::size_t start = i;
+            if (const std::uint64_t pending = i < mapped ? closing & (~std::uint64_t{0} << i) : 0;
+                pending != 0) {
+                for (std::uint64_t rest = pending; rest != 0; rest &= rest - 1) {
+                    const auto close =
+                        static_cast<std::size_t>(static_cast<unsigned>(std::countr_zero(rest)));
+                    const keyword_data::CommonKeyword* k = CommonKeywordAt(words, i, close);
+                    if (k == nullptr) {
+                        break;
+                    }
+                    o = PutCode(o, *k);
+                    scanCode |= k->scanCode;
+                    i = close + 1;
+                }
+            } else if (const std::size_t close = ClosingBracketNear(words, i, n); close < n) {
+                if (const keyword_data::CommonKeyword* k = CommonKeywordAt(words, i, close)) {
+                    o = PutCode(o, *k);
+                    scanCode |= k->scanCode;
+                    i = close + 1;
+                }
+            }
+            if (i != start) {
+                continue;
+            }
+        } else if (first != ']' && first != '\0') {
+            // Plain characters, up to the next bracket or 0x00.
+            const auto runEnd = static_cast<std::size_t>(FindSpecial(t + i + 1, t + n) - t);
+            if (scanCode != 0) {
+                o = out;
+            } else {
+                CopySmall(o, t + i, runEnd - i);
+                o += runEnd - i;
+            }
+            i = runEnd;
+            continue;
+        }
+        const FastLoopState at =
+            OtherElement({t + i, o, scanCode != 0, FastLoopState::Next::Go}, t + n, out);
+        if (at.next == FastLoopState::Next::GiveUp) {
+            return nullptr;
+        }
+        if (at.next == FastLoopState::Next::Stop) {
+            return at.out;
+        }
+        i = static_cast<std::size_t>(at.in - t);
+        o = at.out;
+        scanCode = at.scanCode ? 1 : 0;
+    }
+    if (scanCode != 0) {
+        MoveSmall(out + 1, out, static_cast<std::size_t>(o - out));
+        out[0] = kScanRecordLead;
+        ++o;
+    }
+    return o;
+}
+
+} // namespace
+
+std::uint8_t* EncodeWholeRecord(const char* t, const char* const end, std::uint8_t* const out) {
+    const auto n = static_cast<std::size_t>(end - t);
+    if (n < 8) {
+        return EncodeText(ShortTextWords{words::LoadWord(t, n)}, t, n, 0, 0, out);
+    }
+    const LongTextWords textWords{t, n - 8};
+    if (n < 16) {
+        return EncodeText(textWords, t, n, 0, 0, out);
+    }
+    return EncodeText(textWords, t, n, kMappedText, ClosingBrackets(t, n), out);
 }
 
 } // namespace zelt::encoding

@@ -41,6 +41,14 @@ struct KeywordEffect {
 // outside the hot path ever sees its address.
 KeywordEffect EffectOfOtherKeyword(std::string_view keyword);
 
+// The usual case in one tight loop: encodes the text [in, end) into out, which has room for
+// the whole record (end - in + 1 bytes), exactly as the Encoder below does into a
+// DirectRecord, and returns the end of the record. Gives up (nullptr) at a keyword left open
+// inside the text (a "[" followed by another "[" or a 0x00 before any "]", or by nothing),
+// which only the general walk follows; what it wrote by then is what the general walk writes
+// first, so the caller simply starts over with that.
+std::uint8_t* EncodeWholeRecord(const char* in, const char* end, std::uint8_t* out);
+
 // Builds the record of a text into a LimitedRecord (room may run out) or a DirectRecord (it
 // cannot). A shift-level selector, a keyword without translation and a stray "]" end the walk
 // with the output as it stands; an unfinished keyword at the end empties it; otherwise a
