@@ -100,9 +100,10 @@ std::uint8_t* PutCode(std::uint8_t* out, const keyword_data::CommonKeyword& k) {
 }
 
 // Any one element of the text at `at`, as the Encoder handles it; the fast loop leaves the
-// rarer ones here: 0x00, a stray "]", a keyword outside the table (a delay, a shift level, an
-// unknown one) or longer than sixteen bytes, and a "[" that leaves a keyword open. Kept out of
-// line, so that the loop's own state stays in registers.
+// rarer ones here: 0x00, a stray "]", a keyword outside the table (a delay not written as one
+// to three digits in range, a shift level, an unknown one) or longer than sixteen bytes, and a
+// "[" that leaves a keyword open. Kept out of line, so that the loop's own state stays in
+// registers.
 [[gnu::noinline]] FastLoopState OtherElement(FastLoopState at, const char* end,
                                              std::uint8_t* record) {
     const char c = *at.in;
@@ -197,7 +198,8 @@ struct ShortTextWords {
 // The keyword of the table of up to sixteen bytes from at to its "]" at close, or nullptr.
 // Whatever the bytes are, the lookup tells: only a keyword of the table matches an entry.
 template <class Words>
-const keyword_data::CommonKeyword* CommonKeywordAt(Words words, std::size_t at, std::size_t close) {
+[[gnu::always_inline]] inline const keyword_data::CommonKeyword*
+CommonKeywordAt(Words words, std::size_t at, std::size_t close) {
     const std::size_t size = close - at + 1;
     const std::uint64_t first = words.At(at);
     if (size <= 8) {
@@ -211,6 +213,41 @@ const keyword_data::CommonKeyword* CommonKeywordAt(Words words, std::size_t at, 
         return k.name0 == first && k.name1 == name ? &k : nullptr;
     }
     return nullptr;
+}
+
+constexpr std::uint64_t kDelayPrefixWord =
+    words::LoadWord(kDelayKeywordPrefix.data(), kDelayKeywordPrefix.size());
+constexpr std::uint64_t kDelayPrefixMask =
+    (std::uint64_t{1} << (8 * kDelayKeywordPrefix.size())) - 1;
+
+// A delay in range: its value, and how many bytes of the text it takes.
+struct DelayKeyword {
+    int value = 0;
+    std::size_t size = 0;
+};
+
+// "[Delay" n "]" at i, n written with one to three digits and in range; size 0 for any other
+// keyword, which OtherElement then takes. word is the word at i.
+template <class Words>
+DelayKeyword DelayAt(Words words, std::uint64_t word, std::size_t i, std::size_t n) {
+    constexpr std::size_t digitsAt = kDelayKeywordPrefix.size();
+    if ((word & kDelayPrefixMask) != kDelayPrefixWord || i + digitsAt + 2 > n) {
+        return {};
+    }
+    const std::uint64_t digits = words.At(i + digitsAt);
+    int value = 0;
+    std::size_t count = 0;
+    for (; count < 3; ++count) {
+        const auto c = static_cast<char>(digits >> (8 * count));
+        if (c < '0' || c > '9') {
+            break;
+        }
+        value = value * 10 + (c - '0');
+    }
+    if (count == 0 || static_cast<char>(digits >> (8 * count)) != ']' || !IsValidDelay(value)) {
+        return {};
+    }
+    return {value, digitsAt + count + 1};
 }
 
 // How far the bracket map reaches.
@@ -289,6 +326,12 @@ std::uint8_t* EncodeText(Words words, const char* t, std::size_t n, std::size_t 
                 }
             }
             if (i != start) {
+                continue;
+            }
+            if (const DelayKeyword delay = DelayAt(words, word, i, n); delay.size != 0) {
+                *o++ = kFunctionCode;
+                *o++ = static_cast<std::uint8_t>(delay.value);
+                i += delay.size;
                 continue;
             }
         } else if (first != ']' && first != '\0') {

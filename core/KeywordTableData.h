@@ -277,8 +277,8 @@ inline const ScanCodeKeyword* FindShort(std::uint64_t firstWord) {
 
 // What the encoder needs of a keyword of at most sixteen bytes (all but the three longest),
 // next to its packed name: its bytes (the first lowest), how many there are, and whether it
-// makes a record scan code mode. Looked up without a branch: an empty slot leads to the entry
-// after the last, whose name no text can match (a packed keyword starts with "[", never with
+// makes a record scan code mode. Stored by hash slot, so that a lookup is one step; an empty
+// slot holds no name, which no text can match (a packed keyword starts with "[", never with
 // 0x00).
 struct alignas(32) CommonKeyword {
     std::uint64_t name0 = 0;
@@ -288,8 +288,8 @@ struct alignas(32) CommonKeyword {
     std::uint8_t scanCode = 0; // 1 for a keyword of scan code mode
 };
 
-inline constexpr std::array<CommonKeyword, kKeywordCount + 1> kCommonKeywords = [] {
-    std::array<CommonKeyword, kKeywordCount + 1> entries{};
+inline constexpr std::array<CommonKeyword, kHashSlots> kCommonKeywordSlots = [] {
+    std::array<CommonKeyword, kHashSlots> slots{};
     for (std::size_t i = 0; i < kKeywordCount; ++i) {
         const ScanCodeKeyword& k = kAllKeywords[i];
         // "[[]" is left out: a text never holds it, as "[[" is read first, and the encoder's
@@ -297,28 +297,29 @@ inline constexpr std::array<CommonKeyword, kKeywordCount + 1> kCommonKeywords = 
         if (k.name.size() > 16 || k.name.starts_with("[[")) {
             continue;
         }
-        entries[i].name0 = kPackedKeywords[i].words[0];
-        entries[i].name1 = kPackedKeywords[i].words[1];
+        CommonKeyword& entry = slots[HashKeyword(kPackedKeywords[i])];
+        entry.name0 = kPackedKeywords[i].words[0];
+        entry.name1 = kPackedKeywords[i].words[1];
         for (std::size_t b = 0; b < k.size; ++b) {
-            entries[i].bytes |= std::uint32_t{k.bytes[b]} << (8 * b);
+            entry.bytes |= std::uint32_t{k.bytes[b]} << (8 * b);
         }
-        entries[i].size = k.size;
-        entries[i].scanCode = k.group != KeywordGroup::Function ? 1 : 0;
+        entry.size = k.size;
+        entry.scanCode = k.group != KeywordGroup::Function ? 1 : 0;
     }
-    return entries;
+    return slots;
 }();
 
 // The entry for a keyword of at most eight bytes packed into one word; its first name word
 // differs from it when there is no such keyword. (A word holding a "]" followed by zeros, or
 // "]" as its last byte, cannot be the first word of a longer keyword.)
 inline const CommonKeyword& LookUpCommon(std::uint64_t name0) {
-    return kCommonKeywords[kKeywordSlots[HashKeyword(PackedKeyword{{name0, 0, 0}})]];
+    return kCommonKeywordSlots[HashKeyword(PackedKeyword{{name0, 0, 0}})];
 }
 
 // The entry for a keyword of at most sixteen bytes packed into two words (the second zero for
 // one of at most eight); its name differs from the words when there is no such keyword.
 inline const CommonKeyword& LookUpCommon(std::uint64_t name0, std::uint64_t name1) {
-    return kCommonKeywords[kKeywordSlots[HashKeyword(PackedKeyword{{name0, name1, 0}})]];
+    return kCommonKeywordSlots[HashKeyword(PackedKeyword{{name0, name1, 0}})];
 }
 
 inline const ScanCodeKeyword* Find(std::string_view keyword) {
