@@ -102,22 +102,29 @@ constexpr std::uint8_t kPrintScreenFourth = 0x37;
 constexpr std::uint8_t kPauseSecond = 0x1D;
 constexpr std::uint8_t kPauseThird = 0x45;
 
-// What 0xFD and the byte after it show: in an ASCII record the stored value as it is, even
-// when out of range, so that the user sees it; in a scan-code record the delay it is shown as
-// (KeywordTables.h). 0xFD 0xFC is Caps, which a scan-code record does not show. Spelt out for
-// every value once, so that decoding copies them like any other name.
-constexpr PaddedName DelayName(int value) {
-    PaddedName name = Pad(kDelayKeywordPrefix);
-    char digits[3] = {};
+// The decimal digits of a value that is not negative; returns the end of them.
+constexpr char* PutDecimal(char* out, int value) {
+    char digits[12] = {};
     int count = 0;
     do {
         digits[count++] = static_cast<char>('0' + value % 10);
         value /= 10;
     } while (value != 0);
     while (count > 0) {
-        name.text[name.size++] = digits[--count];
+        *out++ = digits[--count];
     }
-    name.text[name.size++] = ']';
+    return out;
+}
+
+// What 0xFD and the byte after it show: in an ASCII record the stored value as it is, even
+// when out of range, so that the user sees it; in a scan-code record the delay it is shown as
+// (KeywordTables.h). 0xFD 0xFC is Caps, which a scan-code record does not show. Spelt out for
+// every value once, so that decoding copies them like any other name.
+constexpr PaddedName DelayName(int value) {
+    PaddedName name = Pad(kDelayKeywordPrefix);
+    char* end = PutDecimal(name.text.data() + name.size, value);
+    *end++ = ']';
+    name.size = static_cast<std::uint8_t>(end - name.text.data());
     return name;
 }
 
@@ -170,16 +177,7 @@ char* PutShort(char* out, const PaddedName& name) {
 
 char* PutNumbered(char* out, std::string_view prefix, int value) {
     CopySmall(out, prefix.data(), prefix.size());
-    out += prefix.size();
-    char digits[12];
-    int n = 0;
-    do {
-        digits[n++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    while (n > 0) {
-        *out++ = digits[--n];
-    }
+    out = PutDecimal(out + prefix.size(), value);
     *out++ = ']';
     return out;
 }
