@@ -7,8 +7,8 @@
 #include "platform/LockKeys.h"
 #include "seams/MessageBoxUserMessages.h"
 #include "seams/WidgetCommandDialogs.h"
+#include "shell/ApplicationStyle.h"
 #include "shell/CMainFrame.h"
-#include "shell/ExtensionIconStyle.h"
 #include "view/CZELTView.h"
 
 #include <QApplication>
@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     const zelt::StartupOptions& options = *commandLine.options;
 
     QApplication application(argc, argv);
-    QApplication::setStyle(new zelt::ExtensionIconStyle);
+    QApplication::setStyle(new zelt::ApplicationStyle);
 
     zelt::QSettingsStore settings;
     zelt::SettingsRecentFiles recentFiles(settings.Settings());

@@ -4,7 +4,6 @@
 #include "shell/CommandCatalogue.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandSet.h"
-#include "shell/ExtensionIconStyle.h"
 #include "shell/LockIndicators.h"
 
 #include <QAction>
@@ -153,26 +152,6 @@ TEST_F(MainFrameTest, ToolBarHoldsEighteenButtonsInSixGroupsWithSixteenPixelIcon
     EXPECT_EQ(frame->ToolBar()->iconSize(), QSize(16, 16));
     EXPECT_EQ(frame->ToolBar()->allowedAreas(), Qt::AllToolBarAreas);
     EXPECT_TRUE(frame->ToolBar()->isMovable());
-}
-
-// The overflow chevrons come from compiled-in images, one per bar orientation; every other
-// standard icon is still the base style's.
-TEST(ExtensionIconStyleTest, DrawsBothChevronsAndLeavesOtherIconsToTheBaseStyle) {
-    const ExtensionIconStyle style;
-    const QImage right =
-        style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(8, 8).toImage();
-    const QImage down =
-        style.standardIcon(QStyle::SP_ToolBarVerticalExtensionButton).pixmap(8, 8).toImage();
-    ASSERT_EQ(right.size(), QSize(8, 8));
-    ASSERT_EQ(down.size(), QSize(8, 8));
-    EXPECT_NE(right, down);
-    // Each chevron is the other turned a quarter: right's pixel (x, y) is down's (y, x).
-    for (int y = 0; y < 8; ++y) {
-        for (int x = 0; x < 8; ++x) {
-            EXPECT_EQ(right.pixel(x, y), down.pixel(y, x)) << x << "," << y;
-        }
-    }
-    EXPECT_FALSE(style.standardIcon(QStyle::SP_MessageBoxWarning).isNull());
 }
 
 TEST_F(MainFrameTest, Rs232ButtonStaysGrey) {
