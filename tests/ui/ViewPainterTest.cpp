@@ -139,6 +139,52 @@ TEST(ViewPainter, LabelColoursForBlankDefinedAndModifiedKeys) {
     EXPECT_EQ(CountColour(image, LabelArea(rects[32]), kBlue), 0);
 }
 
+// The view's texts are put glyph by glyph into their cells; they must come out exactly as the
+// text itself would be drawn there by the view's font: on every key of every model, and in the
+// content box with punctuation, placeholders and Windows-1252 letters.
+TEST(ViewPainter, ContentTextLooksAsTheTextDrawnInTheBox) {
+    Picture picture(kModelRM0480);
+    const std::string content =
+        "Qty x [[kg]][CR]\x01|~{}\xE4\xDF\x9D\x80 $%&'()*+,-./09:;<=>?@AZ`az";
+    picture.document.SetContentAt(0, content);
+    const QImage image = picture.Render();
+    const QFont font = MakeViewFont();
+    const QRect area(view::kContentTextOrigin.x, view::kContentTextOrigin.y,
+                     view::kContentColumns * view::kCellWidth, 16);
+    QImage expected = image.copy(area);
+    expected.fill(Qt::white);
+    QPainter painter(&expected);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(0, QFontMetrics(font).ascent()), DisplayText(content));
+    painter.end();
+    EXPECT_EQ(image.copy(area), expected);
+}
+
+TEST(ViewPainter, LabelsLookAsTheirTextDrawnInTheKey) {
+    const QFont font = MakeViewFont();
+    const int ascent = QFontMetrics(font).ascent();
+    for (const ModelLayout* layout : ModelCatalogue()) {
+        Picture picture(layout->modelCode);
+        const QImage image = picture.Render();
+        const auto& labels = picture.document.Labels();
+        for (int i = 0; i < layout->keyCount; ++i) {
+            const KeyRect& r = layout->rects[static_cast<std::size_t>(i)];
+            const QRect area = LabelArea(r);
+            QImage expected = image.copy(area);
+            expected.fill(kGrey);
+            QPainter painter(&expected);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            painter.drawText(QPoint(r.x + view::kLabelInsetX - area.x(),
+                                    r.y + view::kLabelInsetY + ascent - area.y()),
+                             DisplayText(labels[static_cast<std::size_t>(i)]));
+            painter.end();
+            EXPECT_EQ(image.copy(area), expected) << layout->name << " position " << i;
+        }
+    }
+}
+
 TEST(ViewPainter, BlankFlagsAreRefreshedByTheSpaceLeft) {
     Picture picture(kModelRM0480);
     picture.document.data.blankKeyFlags.fill(0);

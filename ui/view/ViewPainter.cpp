@@ -8,6 +8,7 @@
 #include "view/ViewTexts.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QRect>
 
@@ -43,8 +44,6 @@ struct EdgePen {
     int width;
     Rgb colour;
 };
-
-constexpr qsizetype kMaxLaidOutTexts = 4096;
 
 constexpr EdgePen kRaisedLight{1, view::kWhite};
 constexpr EdgePen kRaisedShadow{1, view::kBlack};
@@ -90,7 +89,8 @@ QString Latin1(const std::string& text) {
 } // namespace
 
 ViewPainter::ViewPainter(QFont font)
-    : font_(std::move(font)), ascent_(QFontMetrics(font_).ascent()) {}
+    : font_(std::move(font)), glyphs_(QRawFont::fromFont(font_)),
+      ascent_(QFontMetrics(font_).ascent()) {}
 
 void ViewPainter::Paint(QPainter& painter, ViewController& controller,
                         const QRect& clientRect) const {
@@ -186,8 +186,8 @@ void ViewPainter::PaintKeys(QPainter& painter, const ViewController& controller)
         }
 
         painter.setPen(ToColor(LabelColour(controller.LabelStateOf(i))));
-        DrawStaticText(painter, r.x + view::kLabelInsetX, r.y + view::kLabelInsetY,
-                       DisplayText(labels[static_cast<std::size_t>(i)]));
+        DrawText(painter, r.x + view::kLabelInsetX, r.y + view::kLabelInsetY,
+                 DisplayText(labels[static_cast<std::size_t>(i)]));
     }
 }
 
@@ -215,25 +215,25 @@ void ViewPainter::PaintHintAndLegend(QPainter& painter, const ViewController& co
 }
 
 void ViewPainter::DrawText(QPainter& painter, int x, int y, const QString& text) const {
-    // Positions name the top left corner of the text's cell, as the picture is laid out.
-    painter.drawText(QPoint(x, y + ascent_), text);
-}
-
-void ViewPainter::DrawStaticText(QPainter& painter, int x, int y, const QString& text) const {
-    auto it = laidOut_.find(text);
-    if (it == laidOut_.end()) {
-        // Imported labels can be anything; keep the cache from growing without bound.
-        if (laidOut_.size() >= kMaxLaidOutTexts) {
-            laidOut_.clear();
-        }
-        QStaticText laid(text);
-        laid.setTextFormat(Qt::PlainText);
-        laid.setPerformanceHint(QStaticText::AggressiveCaching);
-        laid.prepare(QTransform(), font_);
-        it = laidOut_.insert(text, laid);
+    // Positions name the top left corner of the text's cell, as the picture is laid out. Every
+    // text of the view stands in 7-pixel cells, so its glyphs are put one to a cell rather than
+    // laid out: shaping each text is most of what the first paint of the picture costs. Only
+    // when the font lacks one of the glyphs does the layout find it in another font.
+    const QList<quint32> indexes = glyphs_.glyphIndexesForString(text);
+    if (indexes.size() != text.size() || indexes.contains(0)) {
+        painter.drawText(QPoint(x, y + ascent_), text);
+        return;
     }
-    // Static text is placed by the top of its line, which is the top of the cell.
-    painter.drawStaticText(QPoint(x, y), *it);
+    QList<QPointF> positions;
+    positions.reserve(indexes.size());
+    for (qsizetype i = 0; i < indexes.size(); ++i) {
+        positions.append(QPointF(x + static_cast<qreal>(i * view::kCellWidth), y + ascent_));
+    }
+    QGlyphRun run;
+    run.setRawFont(glyphs_);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    painter.drawGlyphRun(QPointF(0, 0), run);
 }
 
 } // namespace zelt

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QFont>
-#include <QHash>
-#include <QStaticText>
+#include <QRawFont>
 
 class QPainter;
 class QRect;
@@ -28,12 +27,10 @@ private:
     void PaintFrame(QPainter& painter) const;
     void PaintHintAndLegend(QPainter& painter, const ViewController& controller) const;
     void DrawText(QPainter& painter, int x, int y, const QString& text) const;
-    // For the texts that recur from paint to paint (captions, labels): laid out once.
-    void DrawStaticText(QPainter& painter, int x, int y, const QString& text) const;
 
     QFont font_;
+    QRawFont glyphs_;
     int ascent_;
-    mutable QHash<QString, QStaticText> laidOut_;
 };
 
 } // namespace zelt
