@@ -344,22 +344,25 @@ std::size_t DecodeRecordInto(std::span<const std::uint8_t> bytes, std::size_t of
 
 DecodedRecord DecodeRecord(const TemplateImage& image, std::size_t offset) {
     DecodedRecord record;
-    record.next = DecodeRecordInto({image.data(), kKeyAreaSize}, offset, record.text);
+    record.next = DecodeRecordInto({image.data(), kImageSize}, offset, record.text);
     return record;
 }
 
 void DecodeImage(TemplateData& data) {
-    std::array<std::uint8_t, kKeyAreaSize + kReadAhead> area;
-    std::memcpy(area.data(), data.image.data(), kKeyAreaSize);
-    std::fill(area.begin() + kKeyAreaSize, area.end(), kRecordTerminator);
-    const std::uint8_t* const end = area.data() + kKeyAreaSize;
-    char* const text = TextRoom(kKeyAreaSize);
-    const std::uint8_t* in = area.data();
+    // The running position is not held to the key area: in a damaged image with too few
+    // terminators, the last records run on into the fields behind it, as the keyboard reads
+    // them. Only the end of the image ends them.
+    std::array<std::uint8_t, kImageSize + kReadAhead> image;
+    std::memcpy(image.data(), data.image.data(), kImageSize);
+    std::fill(image.begin() + kImageSize, image.end(), kRecordTerminator);
+    const std::uint8_t* const end = image.data() + kImageSize;
+    char* const text = TextRoom(kImageSize);
+    const std::uint8_t* in = image.data();
     for (int key : kRecordOrder) {
         const Cursor done = DecodeOneRecord({in, text});
         AssignText(data.keyContents[static_cast<std::size_t>(key - 1)], text,
                    static_cast<std::size_t>(done.out - text));
-        // Records after the end of the key area are empty.
+        // Records after the end of the image are empty.
         in = std::min(done.in, end);
     }
     MirrorKeyLock(data.keyContents, data.modelCode);

@@ -15,8 +15,9 @@ struct DecodedRecord {
     std::size_t next = 0;
 };
 
-// Decodes the record starting at offset. Never reads past the key area; a record that runs
-// off its end ends there, and an offset at or past its end gives an empty record.
+// Decodes the record starting at offset. A record that runs past the key area reads on into the
+// fields behind it; the end of the image ends it, and an offset at or past that end gives an
+// empty record.
 DecodedRecord DecodeRecord(const TemplateImage& image, std::size_t offset);
 
 // Decodes the record starting at offset within bytes, appending its text to out, and returns
@@ -24,8 +25,9 @@ DecodedRecord DecodeRecord(const TemplateImage& image, std::size_t offset);
 std::size_t DecodeRecordInto(std::span<const std::uint8_t> bytes, std::size_t offset,
                              std::string& out);
 
-// Replaces all 176 key contents with the decoded key area of data.image. Keys without a record
-// (an image with too few terminators) get empty contents.
+// Replaces all 176 key contents with the decoded records of data.image, read with one running
+// position from its first byte. Keys without a record (the image ended before their record
+// began) get empty contents.
 void DecodeImage(TemplateData& data);
 
 } // namespace zelt

@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DecodeImage(doc);
     bool allValid = true;
     for (const std::string& content : doc.keyContents) {
-        // The text of a record never outgrows what the key area can hold.
-        Require(content.size() <= kKeyAreaSize * 17 + 16);
+        // The text of a record never outgrows what the image can hold.
+        Require(content.size() <= kImageSize * 17 + 16);
         allValid = allValid && IsValidContent(content);
     }
     (void)GetSpaceLeft(doc);

@@ -115,28 +115,34 @@ TEST(DecodeRecord, RunsOfPlainCharactersEndAtEveryByteWithAMeaning) {
     }
 }
 
-TEST(DecodeRecord, NeverReadsPastTheKeyArea) {
-    // A key area without a single terminator: the record ends with the key area, not in the
-    // MR fields behind it.
+TEST(DecodeRecord, RunsOnBehindTheKeyAreaButNeverPastTheImage) {
+    // A key area without a single terminator: the record reads on through the MR fields of the
+    // new image (all 0xFF) up to the first 0x00 behind them, at the record index.
     TemplateImage image = ImageWithKeyArea("", 0x41);
     DecodedRecord record = DecodeRecord(image, 0);
-    EXPECT_EQ(record.text, std::string(kKeyAreaSize, 'A'));
-    EXPECT_EQ(record.next, kKeyAreaSize);
+    EXPECT_EQ(record.text, std::string(kKeyAreaSize, 'A') + std::string(64, '\xFF'));
+    EXPECT_EQ(record.next, offsets::kRecordIndex + 1);
 
-    image[kKeyAreaSize - 1] = 0xFD; // consumes "the byte after" the key area
-    record = DecodeRecord(image, kKeyAreaSize - 1);
+    // An image without any terminator: the end of the image ends the record.
+    image.fill(0x41);
+    record = DecodeRecord(image, 0);
+    EXPECT_EQ(record.text, std::string(kImageSize, 'A'));
+    EXPECT_EQ(record.next, kImageSize);
+
+    image[kImageSize - 1] = 0xFD; // consumes "the byte after" the image
+    record = DecodeRecord(image, kImageSize - 1);
     EXPECT_EQ(record.text, "[Delay0]");
-    EXPECT_EQ(record.next, kKeyAreaSize);
+    EXPECT_EQ(record.next, kImageSize);
 
-    image[kKeyAreaSize - 2] = 0xFF;
-    image[kKeyAreaSize - 1] = 0xE0;
-    record = DecodeRecord(image, kKeyAreaSize - 2);
+    image[kImageSize - 2] = 0xFF;
+    image[kImageSize - 1] = 0xE0;
+    record = DecodeRecord(image, kImageSize - 2);
     EXPECT_EQ(record.text, "");
-    EXPECT_EQ(record.next, kKeyAreaSize);
+    EXPECT_EQ(record.next, kImageSize);
 
-    record = DecodeRecord(image, kKeyAreaSize);
+    record = DecodeRecord(image, kImageSize);
     EXPECT_EQ(record.text, "");
-    EXPECT_EQ(record.next, kKeyAreaSize);
+    EXPECT_EQ(record.next, kImageSize);
 }
 
 TemplateData Decoded(const TemplateImage& image, int model = kModelRM0480) {
@@ -188,18 +194,35 @@ TEST(DecodeImage, SwallowedTerminatorShiftsTheFollowingRecords) {
     EXPECT_EQ(data.keyContents[121], "B");
 }
 
+TEST(DecodeImage, TheLastRecordsRunOnIntoTheFieldsBehindTheKeyArea) {
+    // 175 terminators: the last record (key 161) has none in the key area and takes the MR
+    // fields up to the record index with it, as the keyboard would read them.
+    TemplateImage image = MakeNewImage(kModelRM0410);
+    std::fill(image.begin(), image.begin() + kKeyCount - 1, 0x00);
+    std::fill(image.begin() + kKeyCount - 1, image.begin() + kKeyAreaSize, 0x41);
+    const TemplateData data = Decoded(image, kModelRM0410);
+    EXPECT_EQ(data.keyContents[160],
+              std::string(kKeyAreaSize - kKeyCount + 1, 'A') + std::string(64, '\xFF'));
+    for (int r = 0; r + 1 < kKeyCount; ++r) {
+        EXPECT_EQ(data.keyContents[static_cast<std::size_t>(kRecordOrder[r] - 1)], "") << r;
+    }
+}
+
 TEST(DecodeImage, KeysWithoutARecordAreEmpty) {
-    // Only three terminators: the first record is long, two short ones follow, the rest of the
+    // Only three terminators in the whole image: a long first record, a short one, one that
+    // runs over the end of the key area, and one ended by the end of the image; the rest of the
     // keys have no record at all.
-    TemplateImage image = ImageWithKeyArea("", 0x41);
+    TemplateImage image;
+    image.fill(0x41);
     image[1960] = 0x00;
     image[1962] = 0x00;
-    image[1967] = 0x00;
+    image[2040] = 0x00;
     const TemplateData data = Decoded(image, kModelRM0410);
     EXPECT_EQ(data.keyContents[120], std::string(1960, 'A'));
     EXPECT_EQ(data.keyContents[121], "A");
-    EXPECT_EQ(data.keyContents[122], "AAAA");
-    for (int r = 3; r < kKeyCount; ++r) {
+    EXPECT_EQ(data.keyContents[122], std::string(2040 - 1963, 'A'));
+    EXPECT_EQ(data.keyContents[123], std::string(kImageSize - 2041, 'A'));
+    for (int r = 4; r < kKeyCount; ++r) {
         EXPECT_EQ(data.keyContents[static_cast<std::size_t>(kRecordOrder[r] - 1)], "") << r;
     }
 }

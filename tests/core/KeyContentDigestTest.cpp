@@ -126,7 +126,7 @@ TEST(KeyContentDigest, Templates) {
         DecodeImage(decodedRaw);
         addData(decodedRaw);
     }
-    EXPECT_EQ(digest.Value(), 0x19C0627E5981539Eull);
+    EXPECT_EQ(digest.Value(), 0x9A67F8776A810820ull);
 }
 
 } // namespace

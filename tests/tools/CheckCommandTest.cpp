@@ -40,14 +40,17 @@ TEST(ZeltToolCheck, DamagedTemplatePrintsTheLoadMessage) {
 TEST(ZeltToolCheck, KeysThatCannotBeSavedDoNotMixWithTheLoadMessage) {
     TempDir dir;
     // One long run of 0xFF: too few terminators, and the first key decodes to a shift level
-    // no key can hold.
+    // no key can hold. So does the last one, whose record runs on into the MR fields (all
+    // 0xFF), and the KeyLock key's copy in key 122.
     TemplateImage image = MakeNewImage(kModelRM0480);
     std::fill(image.begin(), image.begin() + 1793, 0xFF);
     WriteImage(dir / "t", image);
     const auto r = RunZeltTool({"check", dir / "t"});
     EXPECT_EQ(r.exitStatus, 1);
     EXPECT_EQ(r.out, std::string(kWrongKeyNumberMessage) + "\n");
-    EXPECT_EQ(r.err, "Key 121: Wrong function word or scan code word!!\n");
+    EXPECT_EQ(r.err, "Key 121: Wrong function word or scan code word!!\n"
+                     "Key 122: Wrong function word or scan code word!!\n"
+                     "Key 161: Wrong function word or scan code word!!\n");
 }
 
 TEST(ZeltToolCheck, UnreadableInputIsAnIoError) {

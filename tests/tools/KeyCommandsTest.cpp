@@ -142,9 +142,10 @@ TEST(ZeltToolSpace, NegativeWhenTheKeysDoNotFit) {
     for (int r = 0; r < kKeyCount; ++r) {
         image[static_cast<std::size_t>(r * 11 + 10)] = 'y';
     }
-    std::fill(image.begin() + 1936, image.begin() + 1968, 0);
+    std::fill(image.begin() + 1936, image.end(), 0);
     WriteImage(dir / "t", image);
-    // Now the first record is 1936 bytes long and every other key is empty.
+    // Now the first record is 1936 bytes long and every other key is empty (those whose records
+    // would begin past the end of the image have none).
     EXPECT_EQ(RunZeltTool({"space", dir / "t", "--model", "2014"}).out,
               std::to_string(1968 - 1937 - 175) + "\n");
 }
