@@ -219,6 +219,9 @@ void ViewPainter::DrawText(QPainter& painter, int x, int y, const QString& text)
     // text of the view stands in 7-pixel cells, so its glyphs are put one to a cell rather than
     // laid out: shaping each text is most of what the first paint of the picture costs. Only
     // when the font lacks one of the glyphs does the layout find it in another font.
+    if (text.isEmpty()) {
+        return;
+    }
     const QList<quint32> indexes = glyphs_.glyphIndexesForString(text);
     if (indexes.size() != text.size() || indexes.contains(0)) {
         painter.drawText(QPoint(x, y + ascent_), text);
