@@ -350,8 +350,8 @@ DecodedRecord DecodeRecord(const TemplateImage& image, std::size_t offset) {
 
 void DecodeImage(TemplateData& data) {
     // The running position is not held to the key area: in a damaged image with too few
-    // terminators, the last records run on into the fields behind it, as the keyboard reads
-    // them. Only the end of the image ends them.
+    // terminators, the last records run on into the fields behind it. Only the end of the
+    // image ends them.
     std::array<std::uint8_t, kImageSize + kReadAhead> image;
     std::memcpy(image.data(), data.image.data(), kImageSize);
     std::fill(image.begin() + kImageSize, image.end(), kRecordTerminator);

@@ -196,7 +196,7 @@ TEST(DecodeImage, SwallowedTerminatorShiftsTheFollowingRecords) {
 
 TEST(DecodeImage, TheLastRecordsRunOnIntoTheFieldsBehindTheKeyArea) {
     // 175 terminators: the last record (key 161) has none in the key area and takes the MR
-    // fields up to the record index with it, as the keyboard would read them.
+    // fields up to the record index with it.
     TemplateImage image = MakeNewImage(kModelRM0410);
     std::fill(image.begin(), image.begin() + kKeyCount - 1, 0x00);
     std::fill(image.begin() + kKeyCount - 1, image.begin() + kKeyAreaSize, 0x41);
