@@ -60,11 +60,29 @@ TEST(ZeltToolNew, CodeOutsideTheCatalogueGetsTheRs232Defaults) {
     }
 }
 
+TEST(ZeltToolNew, ModelCodeIsDecimalWhateverItsLeadingZeros) {
+    TempDir dir;
+    const std::pair<const char*, int> codes[] = {
+        {"02013", kModelRM0480}, {"002016", kModelTK0550}, {"+2014", kModelRM0410},
+        {"08", kModelTK0530},    {"-0001", kModelTK0530},  {"0", kModelTK0530},
+    };
+    for (const auto& [code, model] : codes) {
+        const std::string out = dir / (std::string("m") + code);
+        const auto r = RunZeltTool({"new", "--model", code, "-o", out});
+        EXPECT_EQ(r.exitStatus, 0) << code << r.err;
+        EXPECT_EQ(ReadBytes(out), NewImageBytes(model)) << code;
+    }
+}
+
 TEST(ZeltToolNew, MalformedModelOrMissingOutputIsAUsageError) {
     TempDir dir;
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"new", "--model", "RM0480", "-o", dir / "t"},
           {"new", "--model", "4294967296", "-o", dir / "t"},
+          {"new", "--model", "", "-o", dir / "t"},
+          {"new", "--model", "0x7DD", "-o", dir / "t"},
+          {"new", "--model", "2013 ", "-o", dir / "t"},
+          {"new", "--model", "-", "-o", dir / "t"},
           {"new", "--model", "2013"}}) {
         const auto r = RunZeltTool(args);
         EXPECT_EQ(r.exitStatus, 2) << args[2];
