@@ -8,6 +8,7 @@
 #include "view/CZELTView.h"
 
 #include <QAction>
+#include <QDir>
 #include <QImage>
 #include <QMenu>
 #include <QTest>
@@ -89,6 +90,23 @@ TEST_F(AppTest, TemplateFileOnTheCommandLineIsShownAfterThePortChoice) {
     EXPECT_EQ(App().MainFrame().windowTitle(),
               QStringLiteral("start.tpl - ZELT  Programmable Keyboard"));
     EXPECT_EQ(recent.Entries(), std::vector<std::string>{file});
+}
+
+TEST_F(AppTest, RelativeTemplateFileOnTheCommandLineIsKeptWithItsFullPath) {
+    const std::string file = FileWithKey1("hello");
+    dialogs.ports = {CommPort::Ps2};
+    // Started in the file's folder and named as a user types it there.
+    const QString startFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    const std::optional<int> status = App().InitInstance("./start.tpl");
+    QDir::setCurrent(startFolder);
+    ASSERT_EQ(status, std::nullopt);
+    EXPECT_EQ(App().Document().keyContents[0], "hello");
+    // Saving and the recent-file list do not depend on the folder the program runs in later.
+    EXPECT_EQ(App().Document().PathName(), file);
+    EXPECT_EQ(recent.Entries(), std::vector<std::string>{file});
+    EXPECT_EQ(App().MainFrame().windowTitle(),
+              QStringLiteral("start.tpl - ZELT  Programmable Keyboard"));
 }
 
 TEST_F(AppTest, UnopenableTemplateFileOnTheCommandLineEndsBeforeThePortQuestion) {

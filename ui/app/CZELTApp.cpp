@@ -12,7 +12,32 @@
 
 #include <QString>
 
+#include <filesystem>
+#include <system_error>
+
 namespace zelt {
+
+namespace {
+
+// A name relative to the start folder, made whole: the document saves to it and the recent-file
+// list keeps it long after the program has been started elsewhere. Only "." parts are dropped;
+// ".." stays for the system to resolve, since it may follow a symbolic link.
+std::string FullPath(const std::string& name) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(name, error);
+    if (error) {
+        return name;
+    }
+    std::filesystem::path whole;
+    for (const std::filesystem::path& part : absolute) {
+        if (part != ".") {
+            whole /= part;
+        }
+    }
+    return whole.string();
+}
+
+} // namespace
 
 CZELTApp::CZELTApp(AppEnvironment environment)
     : env_(std::move(environment)), document_(env_.settings, env_.workingDirectory),
@@ -32,12 +57,13 @@ CZELTApp::~CZELTApp() = default;
 
 std::optional<int> CZELTApp::InitInstance(const std::optional<std::string>& templateFile) {
     if (templateFile) {
+        const std::string path = FullPath(*templateFile);
         // The file was named by the user; a file that cannot be opened ends the program after
         // its message rather than silently showing something else.
-        if (!document_.OnOpenDocument(*templateFile, env_.messages)) {
+        if (!document_.OnOpenDocument(path, env_.messages)) {
             return kExitCommandLineFailed;
         }
-        env_.recentFiles.Add(*templateFile);
+        env_.recentFiles.Add(path);
     } else {
         document_.OnNewDocument();
     }
