@@ -283,6 +283,38 @@ TEST(CMREdit, OkRefusedWhileAFieldIsBad) {
     EXPECT_FALSE(values.tracks[0].data);
 }
 
+// Clicking OK straight from a bad field is one act of the user: leaving the field and the
+// refused OK must not show the same message twice in a row.
+TEST(CMREdit, OkClickedFromBadFieldShowsOneMessage) {
+    MrDialogRun run;
+    CMREdit dialog(ReadMrProperties(run.image), run.messages);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QLineEdit* suffix = Edit(dialog, "track2SuffixEdit");
+    suffix->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(suffix->hasFocus());
+    Type(suffix, QStringLiteral("[XY]"));
+    QPushButton* ok = Find<QPushButton>(dialog, QStringLiteral("okButton"));
+
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(run.messages.messages, std::vector<std::string>{"Track2 suffix string error!"});
+    EXPECT_TRUE(suffix->hasFocus());
+
+    // Each further click is again one message.
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_EQ(run.messages.messages.size(), 2U);
+
+    // Leaving the field for another one still reports it there and then.
+    QTest::mouseClick(Edit(dialog, "track1PrefixEdit"), Qt::LeftButton);
+    EXPECT_EQ(run.messages.messages.size(), 3U);
+    Type(suffix, QStringLiteral("[LF]"));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(run.messages.messages.size(), 3U);
+}
+
 TEST(CMREdit, CharacterOutsideCodePageIsRefused) {
     MrDialogRun run;
     const MrWriteResult result = run.Run(

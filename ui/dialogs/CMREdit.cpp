@@ -3,6 +3,7 @@
 #include "dialogs/DialogParts.h"
 #include "text/Windows1252Text.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -14,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -64,6 +66,7 @@ CMREdit::CMREdit(const MrProperties& values, MessageSink& messages, QWidget* par
     cardRow->addLayout(cardOptions);
 
     QDialogButtonBox* buttons = MakeOkCancelButtons(this);
+    okButton_ = buttons->button(QDialogButtonBox::Ok);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(trackRow);
@@ -184,7 +187,10 @@ bool CMREdit::eventFilter(QObject* watched, QEvent* event) {
         const bool leftField =
             reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
         const auto field = FieldOf(watched);
-        if (leftField && field && !movingFocusToBadField_) {
+        // Going straight to OK is left to OK's own check, which reports the first bad field
+        // once and keeps the dialog open; a message here as well would say the same twice.
+        const bool goingToOk = QApplication::focusWidget() == okButton_;
+        if (leftField && field && !movingFocusToBadField_ && !goingToOk) {
             if (const auto message = CheckField(*field)) {
                 messages_.ShowMessage(*message);
             }

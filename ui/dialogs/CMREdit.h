@@ -12,6 +12,7 @@
 class QCheckBox;
 class QFormLayout;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace zelt {
@@ -102,6 +103,7 @@ private:
     QRadioButton* noOutput_ = nullptr;
     QCheckBox* beepGoodRead_ = nullptr;
     QCheckBox* beepsError_ = nullptr;
+    QPushButton* okButton_ = nullptr;
     bool movingFocusToBadField_ = false;
 };
 
