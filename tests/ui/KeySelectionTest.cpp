@@ -97,6 +97,35 @@ TEST_F(KeySelectionTest, BorderClicksHitNoKey) {
     EXPECT_EQ(State().selectedPosition, 0);
 }
 
+TEST(KeyHit, EveryKeyOfEveryModelIsHitInsideItsOutlineAndMissedOnIt) {
+    // The keys sit a few pixels apart, so a point just inside an outline belongs to that key
+    // alone and a point on it to none; a layout whose keys touched or overlapped would send
+    // such clicks to a neighbour.
+    for (const ModelLayout* layout : ModelCatalogue()) {
+        for (int i = 0; i < layout->keyCount; ++i) {
+            const KeyRect& r = layout->rects[static_cast<std::size_t>(i)];
+            const int right = r.x + r.width;
+            const int bottom = r.y + r.height;
+            const std::pair<int, int> inside[] = {{r.x + 1, r.y + 1},
+                                                  {right - 1, r.y + 1},
+                                                  {r.x + 1, bottom - 1},
+                                                  {right - 1, bottom - 1}};
+            for (const auto& [x, y] : inside) {
+                EXPECT_EQ(HitKey(*layout, x, y), i) << layout->name << " " << x << "," << y;
+            }
+            const std::pair<int, int> outline[] = {{r.x, r.y},
+                                                   {right, bottom},
+                                                   {r.x, r.y + r.height / 2},
+                                                   {right, r.y + r.height / 2},
+                                                   {r.x + r.width / 2, r.y},
+                                                   {r.x + r.width / 2, bottom}};
+            for (const auto& [x, y] : outline) {
+                EXPECT_EQ(HitKey(*layout, x, y), -1) << layout->name << " " << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST_F(KeySelectionTest, OverlappingKeysGoToTheLowerPosition) {
     // Make position 7 overlap position 3 partly.
     document.layout.rects[7] = document.layout.rects[3];
