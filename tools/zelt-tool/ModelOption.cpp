@@ -1,11 +1,13 @@
 #include "ModelOption.h"
 
+#include "DecimalNumber.h"
 #include "ModelCode.h"
 
 #include <CLI/CLI.hpp>
 
-#include <algorithm>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace zelt::tool {
 
@@ -15,23 +17,18 @@ constexpr const char* kNotDecimalMessage = "a model code is a decimal integer, s
 
 // Model codes are decimal wherever the editor shows or stores them. Left to itself the option
 // parser would also read "0x7DD", take "02013" for an octal number and an empty text for 0, and
-// so quietly make a template of another model. The text is checked and its leading zeros dropped
-// before it is converted.
+// so quietly make a template of another model. The text is read here and handed on as the
+// plain decimal of its value.
 std::string ToDecimalCode(std::string& text) {
-    std::string digits = text;
-    std::string sign;
-    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
-        if (digits.front() == '-') {
-            sign = "-";
-        }
-        digits.erase(0, 1);
+    std::string_view number = text;
+    if (number.size() > 1 && number[0] == '+' && number[1] >= '0' && number[1] <= '9') {
+        number.remove_prefix(1);
     }
-    if (digits.empty() ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    const std::optional<int> code = ParseDecimalInt(number);
+    if (!code) {
         return kNotDecimalMessage;
     }
-    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
-    text = sign + digits;
+    text = std::to_string(*code);
     return {};
 }
 

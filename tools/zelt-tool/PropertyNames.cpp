@@ -1,10 +1,10 @@
 #include "PropertyNames.h"
 
+#include "DecimalNumber.h"
 #include "ModelCode.h"
 #include "ModelLayout.h"
 
 #include <algorithm>
-#include <charconv>
 #include <functional>
 #include <optional>
 #include <set>
@@ -27,15 +27,6 @@ struct Property {
 
 std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
-}
-
-std::optional<int> ParseInt(std::string_view text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 // Where a switch lives in the values; works on const and non-const values alike.
@@ -110,7 +101,7 @@ Property Delay() {
     Property p{"delay", Group::Kb, nullptr, nullptr};
     p.format = [](const PropertyValues& v) { return std::to_string(v.kb.delay); };
     p.parse = [](PropertyValues& v, std::string_view text) -> ParseResult {
-        const auto value = ParseInt(text);
+        const auto value = ParseDecimalInt(text);
         if (!value || *value < kMinInterCharDelay || *value > kMaxInterCharDelay) {
             return "delay must be a whole number from 1 to 250, not " + Quoted(text);
         }
