@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 RUN_ARGS ?=
 
-.PHONY: all deps build test test-dev test-asan run bench fuzz format format-check clean
+.PHONY: all deps build test test-dev test-asan run bench fuzz check-windows format format-check clean
 
 all: build
 
@@ -37,6 +37,9 @@ fuzz: deps
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j $(JOBS)
 	@scripts/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
+
+check-windows: deps
+	@scripts/check-windows.sh
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

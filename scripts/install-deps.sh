@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing, benchmarking and fuzzing ZELT need.
-# Idempotent and silent when everything is already installed.
+# Idempotent and silent when everything is already installed. Packages named as arguments are
+# installed as well.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,8 @@ packages=(
     libbenchmark-dev
     fonts-dejavu-core
 )
+# Callers may name more, for tasks that only they need.
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

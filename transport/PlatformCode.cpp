@@ -48,8 +48,12 @@ std::optional<int> ComputePlatformCode(const std::optional<OsVersionRecord>& ver
 std::optional<OsVersionRecord> QueryOsVersionRecord() {
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof(info);
+    // Deprecated, but the platform code is defined by what exactly this call reports.
+#ifdef _MSC_VER
 #pragma warning(suppress : 4996)
-    if (!GetVersionExA(&info)) {
+#endif
+    const BOOL known = GetVersionExA(&info);
+    if (!known) {
         return std::nullopt;
     }
     return OsVersionRecord{static_cast<int>(info.dwPlatformId),
@@ -60,10 +64,12 @@ std::optional<OsVersionRecord> QueryOsVersionRecord() {
 Wow64Answer QueryWow64() {
     using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
     HMODULE kernel = GetModuleHandleA("kernel32");
-    auto isWow64 =
-        kernel == nullptr
-            ? nullptr
-            : reinterpret_cast<IsWow64ProcessFn>(GetProcAddress(kernel, "IsWow64Process"));
+    // GetProcAddress gives every function one type; going through void (*)() says that the
+    // real type is known, which is what compilers accept from such a cast.
+    auto isWow64 = kernel == nullptr
+                       ? nullptr
+                       : reinterpret_cast<IsWow64ProcessFn>(reinterpret_cast<void (*)()>(
+                             GetProcAddress(kernel, "IsWow64Process")));
     if (isWow64 == nullptr) {
         return Wow64Answer::Native;
     }

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# The code that only Windows builds use (the port driver, the file system, the platform code,
+# the lock-key state) is kept honest on a Linux machine in two steps:
+#   1. every source file of the Windows build is compiled with the MinGW-w64 cross compiler and
+#      the project's warnings, as errors;
+#   2. the Windows file system's tests are cross-built with the core library and run under Wine.
+# The Qt and hidapi headers are the Linux ones: their declarations do not depend on the system.
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+out=build/windows
+cxx=x86_64-w64-mingw32-g++-posix
+wine=/usr/lib/wine/wine64
+if ! command -v "$cxx" >/dev/null 2>&1 || [ ! -x "$wine" ]; then
+    scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64
+fi
+mkdir -p "$out"
+
+# The project's warning set (cmake/ZeltWarnings.cmake), and its include folders.
+warnings=(-Wall -Wextra -Werror -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
+    -Woverloaded-virtual -Wimplicit-fallthrough)
+includes=(-Icore -Icore/models -Iformats -Itransport -Itools/zelt-tool -Iui)
+
+# hidapi and CLI11 live in /usr/include beside the Linux C library, which the cross compiler
+# must not see; a folder of links offers them alone.
+headers="$out/headers"
+mkdir -p "$headers"
+ln -sfn /usr/include/hidapi "$headers/hidapi"
+ln -sfn /usr/include/CLI "$headers/CLI"
+qt_flags=$(pkg-config --cflags Qt6Widgets | sed 's/-I/-isystem /g')
+
+# Left out, as the CMake files leave them out of a Windows build: the Unix-socket simulator
+# clients, the POSIX file system and the simulator program.
+not_windows=(-e '/PosixFileSystem\.cpp$' -e '/SimHidBackend\.cpp$' -e '/SocketKbPortDriver\.cpp$'
+    -e '/UnixSocket\.cpp$')
+sources=$(find core formats transport tools/zelt-tool ui -name '*.cpp' | grep -v "${not_windows[@]}" |
+    sort)
+gtest=/usr/src/googletest/googletest
+
+# Runs "$CHECK_CXX $CHECK_FLAGS FILE" for each file on standard input, one per core; fails when
+# any file fails.
+compile_each() {
+    # shellcheck disable=SC2016 # expanded by the inner shell
+    xargs -P "$(nproc)" -n 1 bash -c \
+        '$CHECK_CXX $CHECK_FLAGS "$0" || { echo "check-windows: $0 does not compile for Windows" >&2; exit 1; }'
+}
+
+echo "check-windows: compiling $(wc -w <<<"$sources") source files for Windows"
+export CHECK_CXX="$cxx"
+export CHECK_FLAGS="-std=c++20 -fsyntax-only ${warnings[*]} ${includes[*]} -isystem $headers -isystem $gtest/include $qt_flags"
+printf '%s\n' $sources tests/core/WinFileSystemTest.cpp | compile_each
+
+echo "check-windows: building the Windows file system tests"
+objects="$out/objects"
+mkdir -p "$objects"
+core_sources=$(printf '%s\n' $sources | grep -e '^core/')
+export CHECK_FLAGS="-std=c++20 -O1 -Icore -Icore/models -I$gtest/include -I$gtest -c -o"
+# Each object is named after its source, and rebuilt only when the source or a core header is
+# newer.
+test_sources=($core_sources tests/core/WinFileSystemTest.cpp "$gtest/src/gtest-all.cc"
+    "$gtest/src/gtest_main.cc")
+test_objects=()
+stale=()
+for source in "${test_sources[@]}"; do
+    object="$objects/$(basename "$source").o"
+    test_objects+=("$object")
+    if [ ! -f "$object" ] || [ "$source" -nt "$object" ] ||
+        [ -n "$(find core -name '*.h' -newer "$object" -print -quit)" ]; then
+        stale+=("$object" "$source")
+    fi
+done
+printf '%s\n' "${stale[@]}" | xargs -r -P "$(nproc)" -n 2 bash -c '$CHECK_CXX $CHECK_FLAGS "$0" "$1"'
+"$cxx" -static -o "$out/win_file_system_tests.exe" "${test_objects[@]}"
+
+echo "check-windows: running them under Wine"
+# Root may write a read-only file under Wine, so root runs them as nobody, in a folder of its
+# own; Windows itself refuses everybody.
+run=$(mktemp -d)
+trap 'rm -rf "$run"' EXIT
+cp "$out/win_file_system_tests.exe" "$run/"
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    chown nobody:nogroup "$run"
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+fi
+"${as_user[@]}" env HOME="$run" WINEPREFIX="$run/wine" WINEDEBUG=-all \
+    "$wine" "$run/win_file_system_tests.exe" --gtest_brief=1 2>&1 | grep -v '^wine: '
