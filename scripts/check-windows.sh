@@ -3,7 +3,8 @@
 # the lock-key state) is kept honest on a Linux machine in two steps:
 #   1. every source file of the Windows build is compiled with the MinGW-w64 cross compiler and
 #      the project's warnings, as errors;
-#   2. the Windows file system's tests are cross-built with the core library and run under Wine.
+#   2. the tests of the Windows file system, platform code and port driver are cross-built with
+#      the code they test and run under Wine.
 # The Qt and hidapi headers are the Linux ones: their declarations do not depend on the system.
 set -euo pipefail
 
@@ -48,16 +49,17 @@ compile_each() {
 echo "check-windows: compiling $(wc -w <<<"$sources") source files for Windows"
 export CHECK_CXX="$cxx"
 export CHECK_FLAGS="-std=c++20 -fsyntax-only ${warnings[*]} ${includes[*]} -isystem $headers -isystem $gtest/include $qt_flags"
-printf '%s\n' $sources tests/core/WinFileSystemTest.cpp | compile_each
+windows_tests=(tests/core/WinFileSystemTest.cpp tests/transport/WinPlatformTest.cpp)
+printf '%s\n' $sources "${windows_tests[@]}" | compile_each
 
-echo "check-windows: building the Windows file system tests"
+echo "check-windows: building the Windows tests"
 objects="$out/objects"
 mkdir -p "$objects"
-core_sources=$(printf '%s\n' $sources | grep -e '^core/')
-export CHECK_FLAGS="-std=c++20 -O1 -Icore -Icore/models -I$gtest/include -I$gtest -c -o"
-# Each object is named after its source, and rebuilt only when the source or a core header is
-# newer.
-test_sources=($core_sources tests/core/WinFileSystemTest.cpp "$gtest/src/gtest-all.cc"
+tested_sources=$(printf '%s\n' $sources |
+    grep -e '^core/' -e '^transport/PlatformCode\.cpp$' -e '^transport/WinKbPortDriver\.cpp$')
+export CHECK_FLAGS="-std=c++20 -O1 -Icore -Icore/models -Itransport -I$gtest/include -I$gtest -c -o"
+# Each object is named after its source, and rebuilt only when the source or a header is newer.
+test_sources=($tested_sources "${windows_tests[@]}" "$gtest/src/gtest-all.cc"
     "$gtest/src/gtest_main.cc")
 test_objects=()
 stale=()
@@ -65,23 +67,23 @@ for source in "${test_sources[@]}"; do
     object="$objects/$(basename "$source").o"
     test_objects+=("$object")
     if [ ! -f "$object" ] || [ "$source" -nt "$object" ] ||
-        [ -n "$(find core -name '*.h' -newer "$object" -print -quit)" ]; then
+        [ -n "$(find core transport -name '*.h' -newer "$object" -print -quit)" ]; then
         stale+=("$object" "$source")
     fi
 done
 printf '%s\n' "${stale[@]}" | xargs -r -P "$(nproc)" -n 2 bash -c '$CHECK_CXX $CHECK_FLAGS "$0" "$1"'
-"$cxx" -static -o "$out/win_file_system_tests.exe" "${test_objects[@]}"
+"$cxx" -static -o "$out/win_tests.exe" "${test_objects[@]}"
 
 echo "check-windows: running them under Wine"
 # Root may write a read-only file under Wine, so root runs them as nobody, in a folder of its
 # own; Windows itself refuses everybody.
 run=$(mktemp -d)
 trap 'rm -rf "$run"' EXIT
-cp "$out/win_file_system_tests.exe" "$run/"
+cp "$out/win_tests.exe" "$run/"
 as_user=()
 if [ "$(id -u)" -eq 0 ]; then
     chown nobody:nogroup "$run"
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
 "${as_user[@]}" env HOME="$run" WINEPREFIX="$run/wine" WINEDEBUG=-all \
-    "$wine" "$run/win_file_system_tests.exe" --gtest_brief=1 2>&1 | grep -v '^wine: '
+    "$wine" "$run/win_tests.exe" --gtest_brief=1 2>&1 | grep -v '^wine: '
