@@ -1,4 +1,5 @@
 #include "FileSystem.h"
+#include "SaveTarget.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -13,23 +14,6 @@ namespace fs = std::filesystem;
 
 std::error_code LastError() {
     return {errno, std::system_category()};
-}
-
-// Saving through a symbolic link must replace the file it points to, not the link itself.
-fs::path ResolveTarget(const fs::path& target) {
-    std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        fs::path resolved = fs::canonical(target, ec);
-        if (!ec) {
-            return resolved;
-        }
-    }
-    return target;
-}
-
-fs::path FolderOf(const fs::path& target) {
-    fs::path folder = target.parent_path();
-    return folder.empty() ? fs::path(".") : folder;
 }
 
 // Permissions a newly created file would get: 0666 as narrowed by the umask. The umask can
@@ -148,7 +132,7 @@ public:
 
     std::error_code CreateTemporaryNear(const fs::path& target,
                                         std::unique_ptr<WritableFile>& file) override {
-        const fs::path resolved = ResolveTarget(target);
+        const fs::path resolved = ResolveSaveTarget(target);
         // Hidden, and named after the target so that a leftover after a crash is recognisable.
         std::string name(1, '.');
         name += resolved.filename().string();
@@ -174,7 +158,7 @@ public:
     }
 
     std::error_code Replace(const fs::path& from, const fs::path& to) override {
-        const fs::path resolved = ResolveTarget(to);
+        const fs::path resolved = ResolveSaveTarget(to);
         if (::rename(from.c_str(), resolved.c_str()) != 0) {
             return LastError();
         }

@@ -1,4 +1,5 @@
 #include "FileSystem.h"
+#include "SaveTarget.h"
 
 #include <atomic>
 #include <chrono>
@@ -23,23 +24,6 @@ bool IsNotFound(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-// Saving through a symbolic link must replace the file it points to, not the link itself.
-fs::path ResolveTarget(const fs::path& target) {
-    std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        fs::path resolved = fs::canonical(target, ec);
-        if (!ec) {
-            return resolved;
-        }
-    }
-    return target;
-}
-
-fs::path FolderOf(const fs::path& target) {
-    fs::path folder = target.parent_path();
-    return folder.empty() ? fs::path(".") : folder;
-}
-
 // Closes the handle when it goes out of scope.
 class ScopedHandle {
 public:
@@ -58,6 +42,12 @@ public:
 private:
     HANDLE handle_;
 };
+
+// One ReadFile or WriteFile call takes a 32-bit count.
+DWORD ChunkSize(std::size_t rest) {
+    constexpr std::size_t kMaxChunk = std::size_t{1} << 30;
+    return static_cast<DWORD>(rest < kMaxChunk ? rest : kMaxChunk);
+}
 
 // Others may go on reading and writing the file meanwhile, as they may with a POSIX file.
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
@@ -78,11 +68,8 @@ public:
     std::error_code Write(std::span<const std::uint8_t> bytes) override {
         std::size_t done = 0;
         while (done < bytes.size()) {
-            constexpr std::size_t kMaxChunk = 1u << 30;
-            const std::size_t rest = bytes.size() - done;
             DWORD written = 0;
-            if (!::WriteFile(handle_, bytes.data() + done,
-                             static_cast<DWORD>(rest < kMaxChunk ? rest : kMaxChunk), &written,
+            if (!::WriteFile(handle_, bytes.data() + done, ChunkSize(bytes.size() - done), &written,
                              nullptr)) {
                 return LastError();
             }
@@ -166,12 +153,9 @@ public:
             return LastError();
         }
         while (bytesRead < buffer.size()) {
-            constexpr std::size_t kMaxChunk = 1u << 30;
-            const std::size_t rest = buffer.size() - bytesRead;
             DWORD got = 0;
             if (!::ReadFile(handle.Get(), buffer.data() + bytesRead,
-                            static_cast<DWORD>(rest < kMaxChunk ? rest : kMaxChunk), &got,
-                            nullptr)) {
+                            ChunkSize(buffer.size() - bytesRead), &got, nullptr)) {
                 return LastError();
             }
             if (got == 0) {
@@ -195,7 +179,7 @@ public:
 
     std::error_code CreateTemporaryNear(const fs::path& target,
                                         std::unique_ptr<WritableFile>& file) override {
-        const fs::path resolved = ResolveTarget(target);
+        const fs::path resolved = ResolveSaveTarget(target);
         // Named after the target, so that a leftover after a crash is recognisable. It gets
         // the folder's inherited access list, which is what a new file of the target's name
         // would get. It is not marked hidden: the mark would stay on the saved file.
@@ -221,7 +205,7 @@ public:
     }
 
     std::error_code Replace(const fs::path& from, const fs::path& to) override {
-        const fs::path resolved = ResolveTarget(to);
+        const fs::path resolved = ResolveSaveTarget(to);
         // Write-through: the call returns once the new name is on the device.
         if (!::MoveFileExW(from.c_str(), resolved.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

@@ -20,7 +20,7 @@ mkdir -p "$out"
 # The project's warning set (cmake/ZeltWarnings.cmake), and its include folders.
 warnings=(-Wall -Wextra -Werror -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
     -Woverloaded-virtual -Wimplicit-fallthrough)
-includes=(-Icore -Icore/models -Iformats -Itransport -Itools/zelt-tool -Iui)
+includes=(-Icore -Icore/models -Iformats -Itransport -Itools/zelt-tool -Iui -Itests/support)
 
 # hidapi and CLI11 live in /usr/include beside the Linux C library, which the cross compiler
 # must not see; a folder of links offers them alone.
@@ -57,7 +57,7 @@ objects="$out/objects"
 mkdir -p "$objects"
 tested_sources=$(printf '%s\n' $sources |
     grep -e '^core/' -e '^transport/PlatformCode\.cpp$' -e '^transport/WinKbPortDriver\.cpp$')
-export CHECK_FLAGS="-std=c++20 -O1 -Icore -Icore/models -Itransport -I$gtest/include -I$gtest -c -o"
+export CHECK_FLAGS="-std=c++20 -O1 -Icore -Icore/models -Itransport -Itests/support -I$gtest/include -I$gtest -c -o"
 # Each object is named after its source, and rebuilt only when the source or a header is newer.
 test_sources=($tested_sources "${windows_tests[@]}" "$gtest/src/gtest-all.cc"
     "$gtest/src/gtest_main.cc")
@@ -67,7 +67,7 @@ for source in "${test_sources[@]}"; do
     object="$objects/$(basename "$source").o"
     test_objects+=("$object")
     if [ ! -f "$object" ] || [ "$source" -nt "$object" ] ||
-        [ -n "$(find core transport -name '*.h' -newer "$object" -print -quit)" ]; then
+        [ -n "$(find core transport tests/support -name '*.h' -newer "$object" -print -quit)" ]; then
         stale+=("$object" "$source")
     fi
 done

@@ -13,21 +13,14 @@ namespace zelt {
 namespace {
 
 using testing::FakeFileSystem;
+using testing::PatternBytes;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 
-std::vector<std::uint8_t> Pattern(std::size_t size) {
-    std::vector<std::uint8_t> bytes(size);
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
-    }
-    return bytes;
-}
-
 TEST(ReadTemplateFile, ExactSizeFileIsTheImage) {
     TempDir dir;
-    const auto bytes = Pattern(2048);
+    const auto bytes = PatternBytes(2048);
     WriteBytes(dir / "t.bin", bytes);
     const auto read = ReadTemplateFile(dir / "t.bin");
     ASSERT_TRUE(read.image.has_value()) << read.message;
@@ -37,7 +30,7 @@ TEST(ReadTemplateFile, ExactSizeFileIsTheImage) {
 
 TEST(ReadTemplateFile, LongerFileGivesItsFirst2048Bytes) {
     TempDir dir;
-    const auto bytes = Pattern(4096);
+    const auto bytes = PatternBytes(4096);
     WriteBytes(dir / "long", bytes);
     const auto read = ReadTemplateFile(dir / "long");
     ASSERT_TRUE(read.image.has_value()) << read.message;
@@ -46,10 +39,10 @@ TEST(ReadTemplateFile, LongerFileGivesItsFirst2048Bytes) {
 
 TEST(ReadTemplateFile, RefusalsNameThePathAndTheReason) {
     TempDir dir;
-    WriteBytes(dir / "short", Pattern(100));
-    WriteBytes(dir / "one", Pattern(1));
+    WriteBytes(dir / "short", PatternBytes(100));
+    WriteBytes(dir / "one", PatternBytes(1));
     WriteBytes(dir / "empty", {});
-    WriteBytes(dir / "almost", Pattern(2047));
+    WriteBytes(dir / "almost", PatternBytes(2047));
     std::filesystem::create_directory(dir / "folder");
     ::mkfifo((dir / "pipe").c_str(), 0600);
 
@@ -83,7 +76,7 @@ TEST(ReadTemplateFile, RefusalsNameThePathAndTheReason) {
 
 TEST(ReadTemplateFile, ReadErrorIsReported) {
     FakeFileSystem fs;
-    fs.files["/t"] = Pattern(2048);
+    fs.files["/t"] = PatternBytes(2048);
     fs.readError = FakeFileSystem::Errno(EIO);
     const auto read = ReadTemplateFile("/t", fs);
     EXPECT_FALSE(read.image.has_value());
@@ -103,7 +96,7 @@ TEST(WriteTemplateFile, WritesExactlyTheImageAndLeavesNoTemporary) {
 
 TEST(WriteTemplateFile, ReplacesALongerFileCompletelyAndKeepsItsPermissions) {
     TempDir dir;
-    WriteBytes(dir / "t", Pattern(5000));
+    WriteBytes(dir / "t", PatternBytes(5000));
     ::chmod((dir / "t").c_str(), 0640);
     const TemplateImage image = MakeNewImage(kModelTK0530);
     ASSERT_FALSE(WriteTemplateFile(dir / "t", image).has_value());
@@ -128,7 +121,7 @@ TEST(WriteTemplateFile, NewFileGetsTheUsualPermissions) {
 
 TEST(WriteTemplateFile, SavingThroughALinkReplacesTheLinkedFile) {
     TempDir dir;
-    WriteBytes(dir / "real", Pattern(2048));
+    WriteBytes(dir / "real", PatternBytes(2048));
     std::filesystem::create_symlink(dir / "real", dir / "link");
     const TemplateImage image = MakeNewImage(kModelRM0410);
     ASSERT_FALSE(WriteTemplateFile(dir / "link", image).has_value());
@@ -179,7 +172,7 @@ TEST(WriteTemplateFile, FailedSaveLeavesTheOldFileIntact) {
     for (const auto& c : cases) {
         FakeFileSystem fs;
         fs.folders.insert("/data");
-        const auto old = Pattern(2048);
+        const auto old = PatternBytes(2048);
         fs.files["/data/t"] = old;
         c.arrange(fs);
         EXPECT_EQ(WriteTemplateFile("/data/t", MakeNewImage(kModelRM0480), fs),
@@ -199,13 +192,13 @@ TEST(CheckFileWritable, ForeseesTheSavesRefusalAndLeavesNothingBehind) {
         std::optional<std::string> message;
     } cases[] = {
         {"new file", [](FakeFileSystem&) {}, std::nullopt},
-        {"existing file", [](FakeFileSystem& fs) { fs.files["/data/t"] = Pattern(10); },
+        {"existing file", [](FakeFileSystem& fs) { fs.files["/data/t"] = PatternBytes(10); },
          std::nullopt},
         {"read-only folder", [](FakeFileSystem& fs) { fs.readOnlyFolders.insert("/data"); },
          "Cannot save \"/data/t\": Permission denied."},
         {"read-only file",
          [](FakeFileSystem& fs) {
-             fs.files["/data/t"] = Pattern(10);
+             fs.files["/data/t"] = PatternBytes(10);
              fs.readOnlyFiles.insert("/data/t");
          },
          "Cannot save \"/data/t\": Permission denied."},
@@ -224,7 +217,7 @@ TEST(CheckFileWritable, ForeseesTheSavesRefusalAndLeavesNothingBehind) {
 
 TEST(WriteTemplateFile, SuccessfulSaveThroughInjectedFileSystem) {
     FakeFileSystem fs;
-    fs.files["/data/t"] = Pattern(3000);
+    fs.files["/data/t"] = PatternBytes(3000);
     fs.freeSpace = 2048;
     const TemplateImage image = MakeNewImage(kModelTK0517);
     ASSERT_FALSE(WriteTemplateFile("/data/t", image, fs).has_value());

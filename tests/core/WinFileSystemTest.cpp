@@ -4,15 +4,13 @@
 
 #include "ModelCode.h"
 #include "SafeFileWrite.h"
+#include "TempDir.h"
 #include "TemplateFile.h"
 #include "TemplateImage.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -22,62 +20,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder under the temporary folder, removed with everything in it.
-class WinTempDir {
-public:
-    WinTempDir() {
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        for (int attempt = 0;; ++attempt) {
-            path_ = fs::temp_directory_path() /
-                    ("zelt-test-" + std::to_string(::GetCurrentProcessId()) + "-" +
-                     std::to_string(stamp) + "-" + std::to_string(attempt));
-            if (fs::create_directory(path_)) {
-                break;
-            }
-        }
-    }
-    ~WinTempDir() {
-        std::error_code ec;
-        for (const auto& entry : fs::recursive_directory_iterator(path_, ec)) {
-            ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-        }
-        fs::remove_all(path_, ec);
-    }
-    WinTempDir(const WinTempDir&) = delete;
-    WinTempDir& operator=(const WinTempDir&) = delete;
-
-    fs::path operator/(const std::string& name) const { return path_ / name; }
-
-    std::vector<std::string> Entries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(path_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        return names;
-    }
-
-private:
-    fs::path path_;
-};
-
-std::vector<std::uint8_t> Pattern(std::size_t size) {
-    std::vector<std::uint8_t> bytes(size);
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<std::uint8_t>(i * 7 + 3);
-    }
-    return bytes;
-}
-
-void WriteBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
-
-std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::PatternBytes;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
 
 std::string SaveRefusal(const fs::path& path) {
     return "Cannot save \"" + path.string() + "\": ";
@@ -104,8 +50,8 @@ private:
 };
 
 TEST(WinFileSystem, SaveWritesExactlyTheImageOverALongerFileAndLeavesNoTemporary) {
-    WinTempDir dir;
-    WriteBytes(dir / "t.tpl", Pattern(5000));
+    TempDir dir;
+    WriteBytes(dir / "t.tpl", PatternBytes(5000));
     TemplateImage image = MakeNewImage(kModelRM0480);
     image[5] = 0x41;
     ASSERT_FALSE(WriteTemplateFile(dir / "t.tpl", image).has_value());
@@ -120,14 +66,14 @@ TEST(WinFileSystem, SaveWritesExactlyTheImageOverALongerFileAndLeavesNoTemporary
 }
 
 TEST(WinFileSystem, ReadingGivesTheFirst2048BytesAndNamesAShortFilesLength) {
-    WinTempDir dir;
-    const auto bytes = Pattern(4096);
+    TempDir dir;
+    const auto bytes = PatternBytes(4096);
     WriteBytes(dir / "long", bytes);
     const auto read = ReadTemplateFile(dir / "long");
     ASSERT_TRUE(read.image.has_value()) << read.message;
     EXPECT_TRUE(std::equal(read.image->begin(), read.image->end(), bytes.begin()));
 
-    WriteBytes(dir / "short", Pattern(100));
+    WriteBytes(dir / "short", PatternBytes(100));
     EXPECT_EQ(ReadTemplateFile(dir / "short").message,
               "\"" + (dir / "short").string() +
                   "\" is not a template file: it is 100 bytes long, a template file is 2048 "
@@ -135,7 +81,7 @@ TEST(WinFileSystem, ReadingGivesTheFirst2048BytesAndNamesAShortFilesLength) {
 }
 
 TEST(WinFileSystem, FoldersAndDevicesAreNeitherReadNorReplaced) {
-    WinTempDir dir;
+    TempDir dir;
     fs::create_directory(dir / "folder");
     EXPECT_EQ(ReadTemplateFile(dir / "folder").message,
               "Cannot open \"" + (dir / "folder").string() + "\": it is a folder.");
@@ -150,14 +96,14 @@ TEST(WinFileSystem, FoldersAndDevicesAreNeitherReadNorReplaced) {
 }
 
 TEST(WinFileSystem, AMissingFileOrFolderIsReportedWithTheSystemsReason) {
-    WinTempDir dir;
+    TempDir dir;
     const auto read = ReadTemplateFile(dir / "missing");
     EXPECT_FALSE(read.image.has_value());
     EXPECT_EQ(read.message.rfind("Cannot open \"" + (dir / "missing").string() + "\": ", 0), 0u)
         << read.message;
 
     std::error_code error;
-    const auto bytes = Pattern(2048);
+    const auto bytes = PatternBytes(2048);
     const auto message = WriteFileSafely(dir / "nowhere" / "t", bytes, RealFileSystem(), &error);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->rfind(SaveRefusal(dir / "nowhere" / "t"), 0), 0u) << *message;
@@ -165,8 +111,8 @@ TEST(WinFileSystem, AMissingFileOrFolderIsReportedWithTheSystemsReason) {
 }
 
 TEST(WinFileSystem, AReadOnlyFileIsRefusedUntouchedBeforeAndDuringTheSave) {
-    WinTempDir dir;
-    const auto old = Pattern(2048);
+    TempDir dir;
+    const auto old = PatternBytes(2048);
     WriteBytes(dir / "t", old);
     ASSERT_TRUE(::SetFileAttributesW((dir / "t").c_str(), FILE_ATTRIBUTE_READONLY));
     if (OpenElsewhere(dir / "t", GENERIC_WRITE, 0).IsOpen()) {
@@ -179,7 +125,7 @@ TEST(WinFileSystem, AReadOnlyFileIsRefusedUntouchedBeforeAndDuringTheSave) {
     EXPECT_EQ(check->rfind(SaveRefusal(dir / "t"), 0), 0u) << *check;
 
     std::error_code error;
-    const auto bytes = Pattern(2048);
+    const auto bytes = PatternBytes(2048);
     EXPECT_TRUE(WriteFileSafely(dir / "t", bytes, RealFileSystem(), &error).has_value());
     EXPECT_EQ(error.value(), ERROR_ACCESS_DENIED);
     EXPECT_EQ(ReadBytes(dir / "t"), old);
@@ -187,8 +133,8 @@ TEST(WinFileSystem, AReadOnlyFileIsRefusedUntouchedBeforeAndDuringTheSave) {
 }
 
 TEST(WinFileSystem, AFileAnotherProgramHoldsIsReadButNotReplaced) {
-    WinTempDir dir;
-    const auto old = Pattern(2048);
+    TempDir dir;
+    const auto old = PatternBytes(2048);
     WriteBytes(dir / "t", old);
     {
         // A program that writes the file lets others read it.
@@ -203,7 +149,7 @@ TEST(WinFileSystem, AFileAnotherProgramHoldsIsReadButNotReplaced) {
         const OpenElsewhere reader(dir / "t", GENERIC_READ, FILE_SHARE_READ);
         ASSERT_TRUE(reader.IsOpen());
         std::error_code error;
-        const auto bytes = Pattern(2048);
+        const auto bytes = PatternBytes(2048);
         const auto message = WriteFileSafely(dir / "t", bytes, RealFileSystem(), &error);
         ASSERT_TRUE(message.has_value());
         EXPECT_EQ(message->rfind(SaveRefusal(dir / "t"), 0), 0u) << *message;
@@ -214,7 +160,7 @@ TEST(WinFileSystem, AFileAnotherProgramHoldsIsReadButNotReplaced) {
 }
 
 TEST(WinFileSystem, TheFolderCheckBeforeALongTransferLeavesNothingBehind) {
-    WinTempDir dir;
+    TempDir dir;
     EXPECT_FALSE(CheckFileWritable(dir / "new").has_value());
     EXPECT_TRUE(dir.Entries().empty());
     EXPECT_TRUE(CheckFileWritable(dir / "nowhere" / "new").has_value());

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,14 +15,23 @@ namespace zelt::testing {
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zelt-test-XXXXXX");
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        path_ = pattern;
+        // create_directory fails on a name that exists, so a folder is never shared.
+        std::random_device random;
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        do {
+            path_ = base / ("zelt-test-" + std::to_string(random()) + std::to_string(random()));
+        } while (!std::filesystem::create_directory(path_));
     }
     ~TempDir() {
+        // Windows refuses to remove read-only files, which some tests leave behind. Links are
+        // left alone: what they point to may lie outside the folder.
         std::error_code ec;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ec)) {
+            if (!entry.is_symlink(ec)) {
+                std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
+                                             std::filesystem::perm_options::add, ec);
+            }
+        }
         std::filesystem::remove_all(path_, ec);
     }
     TempDir(const TempDir&) = delete;
@@ -44,6 +52,16 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Bytes in which no two neighbours and no two positions 256 apart are equal, so that a byte
+// read from the wrong place shows.
+inline std::vector<std::uint8_t> PatternBytes(std::size_t size) {
+    std::vector<std::uint8_t> bytes(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
+    }
+    return bytes;
+}
 
 inline void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
