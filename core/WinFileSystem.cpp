@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <windows.h>
 
 namespace zelt {
@@ -38,6 +39,8 @@ public:
 
     bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
     HANDLE Get() const { return handle_; }
+    // Gives up the handle, to be closed by the caller.
+    HANDLE Release() { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
 
 private:
     HANDLE handle_;
@@ -55,13 +58,6 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 class HandleWritableFile final : public WritableFile {
 public:
     HandleWritableFile(HANDLE handle, fs::path path) : handle_(handle), path_(std::move(path)) {}
-    ~HandleWritableFile() override {
-        if (handle_ != INVALID_HANDLE_VALUE) {
-            ::CloseHandle(handle_);
-        }
-    }
-    HandleWritableFile(const HandleWritableFile&) = delete;
-    HandleWritableFile& operator=(const HandleWritableFile&) = delete;
 
     const fs::path& Path() const override { return path_; }
 
@@ -69,8 +65,8 @@ public:
         std::size_t done = 0;
         while (done < bytes.size()) {
             DWORD written = 0;
-            if (!::WriteFile(handle_, bytes.data() + done, ChunkSize(bytes.size() - done), &written,
-                             nullptr)) {
+            if (!::WriteFile(handle_.Get(), bytes.data() + done, ChunkSize(bytes.size() - done),
+                             &written, nullptr)) {
                 return LastError();
             }
             done += written;
@@ -79,26 +75,24 @@ public:
     }
 
     std::error_code Sync() override {
-        if (!::FlushFileBuffers(handle_)) {
+        if (!::FlushFileBuffers(handle_.Get())) {
             return LastError();
         }
         return {};
     }
 
     std::error_code Close() override {
-        if (handle_ == INVALID_HANDLE_VALUE) {
+        if (!handle_.Valid()) {
             return {};
         }
-        const HANDLE handle = handle_;
-        handle_ = INVALID_HANDLE_VALUE;
-        if (!::CloseHandle(handle)) {
+        if (!::CloseHandle(handle_.Release())) {
             return LastError();
         }
         return {};
     }
 
 private:
-    HANDLE handle_;
+    ScopedHandle handle_;
     fs::path path_;
 };
 
