@@ -17,11 +17,9 @@ wine=/usr/lib/wine/wine64
 if ! command -v "$cxx" >/dev/null 2>&1 || [ ! -x "$wine" ]; then
     scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64
 fi
-mkdir -p "$out"
 
-# The project's warning set (cmake/ZeltWarnings.cmake), and its include folders.
-warnings=(-Wall -Wextra -Werror -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
-    -Woverloaded-virtual -Wimplicit-fallthrough)
+# The project's warning set, as CMake reads it, and its include folders.
+mapfile -t warnings <cmake/ZeltWarningFlags.txt
 includes=(-Icore -Icore/models -Iformats -Itransport -Itools/zelt-tool -Iui -Itests/support)
 
 # hidapi and CLI11 live in /usr/include beside the Linux C library, which the cross compiler
@@ -69,13 +67,14 @@ export CHECK_FLAGS="-std=c++20 -O1 ${includes[*]} -I$gtest/include -I$gtest -I$g
 # Each object is named after its source, and rebuilt only when the source or a header is newer.
 test_sources=($tested_sources "${windows_tests[@]}" "${portable_tests[@]}" "$gtest/src/gtest-all.cc"
     "$gmock/src/gmock-all.cc" "$gtest/src/gtest_main.cc")
+newest_header=$(find core formats transport tests/support -name '*.h' -printf '%T@ %p\n' |
+    sort -n | tail -n 1 | cut -d ' ' -f 2-)
 test_objects=()
 stale=()
 for source in "${test_sources[@]}"; do
     object="$objects/$(basename "$source").o"
     test_objects+=("$object")
-    if [ ! -f "$object" ] || [ "$source" -nt "$object" ] ||
-        [ -n "$(find core formats transport tests/support -name '*.h' -newer "$object" -print -quit)" ]; then
+    if [ ! -f "$object" ] || [ "$source" -nt "$object" ] || [ "$newest_header" -nt "$object" ]; then
         stale+=("$object" "$source")
     fi
 done
