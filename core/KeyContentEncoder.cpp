@@ -7,6 +7,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <vector>
 
 namespace zelt::encoding {
 
@@ -175,17 +176,16 @@ constexpr std::array<std::uint64_t, 9> kLowBytes = {0,
                                                     0xFFFFFFFFFFFFFF,
                                                     ~std::uint64_t{0}};
 
-// The words of a text of at least eight bytes: the eight bytes from a position in it, those
-// past its end zero. Near the end they are the text's last eight bytes, moved down, so that
-// nothing outside the text is read.
-struct LongTextWords {
-    const char* t;
-    std::size_t last; // the start of the last eight bytes
+// How many zero bytes follow a text copied for encoding: enough for a word read at any of its
+// positions.
+constexpr std::size_t kTextSlack = 8;
 
-    std::uint64_t At(std::size_t i) const {
-        const std::size_t from = i < last ? i : last;
-        return words::LoadWord(t + from, 8) >> (8 * (i - from));
-    }
+// The words of a text of at least eight bytes, copied with kTextSlack zeros behind it: the
+// eight bytes from a position, those past the text's end zero, in one load.
+struct PaddedTextWords {
+    const char* t;
+
+    std::uint64_t At(std::size_t i) const { return words::LoadWord(t + i, 8); }
 };
 
 // The words of a text shorter than eight bytes, read once into a register.
@@ -366,6 +366,19 @@ std::uint8_t* EncodeText(Words words, const char* t, std::size_t n, std::size_t 
     return o;
 }
 
+// Encodes a text of at least eight bytes from its padded copy.
+std::uint8_t* EncodePaddedText(const char* padded, std::size_t n, std::uint8_t* out) {
+    const PaddedTextWords textWords{padded};
+    if (n < 16) {
+        return EncodeText(textWords, padded, n, 0, 0, out);
+    }
+    return EncodeText(textWords, padded, n, kMappedText, ClosingBrackets(padded, n), out);
+}
+
+// A record's text is copied before it is encoded, so that no read of a word has to stop at the
+// text's end. Every text the key area can hold fits on the stack.
+constexpr std::size_t kStackText = kKeyAreaSize;
+
 } // namespace
 
 std::uint8_t* EncodeWholeRecord(const char* t, const char* const end, std::uint8_t* const out) {
@@ -373,11 +386,15 @@ std::uint8_t* EncodeWholeRecord(const char* t, const char* const end, std::uint8
     if (n < 8) {
         return EncodeText(ShortTextWords{words::LoadWord(t, n)}, t, n, 0, 0, out);
     }
-    const LongTextWords textWords{t, n - 8};
-    if (n < 16) {
-        return EncodeText(textWords, t, n, 0, 0, out);
+    if (n <= kStackText) {
+        char padded[kStackText + kTextSlack];
+        std::memcpy(padded, t, n);
+        std::memset(padded + n, 0, kTextSlack);
+        return EncodePaddedText(padded, n, out);
     }
-    return EncodeText(textWords, t, n, kMappedText, ClosingBrackets(t, n), out);
+    std::vector<char> padded(n + kTextSlack, '\0');
+    std::memcpy(padded.data(), t, n);
+    return EncodePaddedText(padded.data(), n, out);
 }
 
 } // namespace zelt::encoding

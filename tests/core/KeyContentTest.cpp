@@ -181,6 +181,26 @@ TEST(KeyContent, InvalidTexts) {
     }
 }
 
+// Texts longer than any key area are encoded whole too, with nothing read past their end; the
+// lengths straddle the size of the key area.
+TEST(KeyContent, LongTextsEncodeWhole) {
+    for (const std::size_t length : {1960u, 1967u, 1968u, 1969u, 1976u, 4099u}) {
+        const std::string plain(length - 4, 'x');
+        EXPECT_EQ(EncodeKeyContent(plain + "[CR]"), plain + '\r') << length;
+        EXPECT_EQ(EncodeKeyContent(plain + "y]]z"), plain + "y]z") << length;
+        EXPECT_EQ(EncodeKeyContent(plain + "[F1"), "") << length;
+
+        std::string keys;
+        std::string codes = "\xFF";
+        while (keys.size() + 4 <= length) {
+            keys += "[F1]";
+            codes += '\x3B';
+        }
+        EXPECT_EQ(EncodeKeyContent(keys), codes) << length;
+        EXPECT_EQ(EncodeKeyContent(keys + "[F"), "") << length;
+    }
+}
+
 TEST(KeyContent, AliasesOfTheBracketKeysCannotBeWritten) {
     // "[[]" reads as a literal "[" and a stray "]", never as the alias of "[{]".
     EXPECT_FALSE(IsScanCodeContent("[[]"));
