@@ -269,10 +269,10 @@ std::size_t ClosingBracketNear(PaddedTextWords words, std::size_t at, std::size_
 }
 
 // The fast loop over a padded text. `closing` maps the "]" of its first kMappedText bytes. A
-// keyword ends at the first "]" after its
-// "[", and in a run of keywords the next begins right behind it; so within the map the
-// keywords of a run are found without waiting for each other to be read, the usual case.
-// Beyond it, each "]" is looked for in the words that follow the "[".
+// keyword ends at the first "]" after its "[", and in a run of keywords the next begins right
+// behind it; so within the map the keywords of a run are found without waiting for each other
+// to be read, the usual case. Beyond it, each "]" is looked for in the words that follow the
+// "[".
 std::uint8_t* EncodeText(PaddedTextWords words, const char* t, std::size_t n, std::uint64_t closing,
                          std::uint8_t* out) {
     std::uint8_t* o = out;
