@@ -194,7 +194,8 @@ struct PaddedTextWords {
 CommonKeywordAt(PaddedTextWords words, std::size_t at, std::size_t close) {
     const std::size_t size = close - at + 1;
     const std::uint64_t first = words.At(at);
-    if (size <= 8) {
+    // Most keywords have eight bytes or fewer, "[F1]" to "[Enter]".
+    if (size <= 8) [[likely]] {
         const std::uint64_t name = first & kLowBytes[size];
         const keyword_data::CommonKeyword& k = keyword_data::LookUpCommon(name);
         return k.name0 == name ? &k : nullptr;
