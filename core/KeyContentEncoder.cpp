@@ -7,7 +7,6 @@
 #include <array>
 #include <bit>
 #include <cstring>
-#include <vector>
 
 namespace zelt::encoding {
 
@@ -176,26 +175,34 @@ constexpr std::array<std::uint64_t, 9> kLowBytes = {0,
                                                     0xFFFFFFFFFFFFFF,
                                                     ~std::uint64_t{0}};
 
-// How many zero bytes follow a text copied for encoding: enough for a word read at any of its
-// positions, and for sixteen bytes of the bracket map read from any of them.
-constexpr std::size_t kTextSlack = 16;
-
-// The words of a text copied with kTextSlack zeros behind it: the eight bytes from a position,
-// those past the text's end zero, in one load.
-struct PaddedTextWords {
+// The words of a text of at least eight bytes: the eight bytes from a position in it, those
+// past its end zero. Near the end they are the text's last eight bytes, moved down, so that
+// nothing outside the text is read.
+struct LongTextWords {
     const char* t;
+    std::size_t last; // the start of the last eight bytes
 
-    std::uint64_t At(std::size_t i) const { return words::LoadWord(t + i, 8); }
+    std::uint64_t At(std::size_t i) const {
+        const std::size_t from = i < last ? i : last;
+        return words::LoadWord(t + from, 8) >> (8 * (i - from));
+    }
+};
+
+// The words of a text shorter than eight bytes, read once into a register.
+struct ShortTextWords {
+    std::uint64_t whole;
+
+    std::uint64_t At(std::size_t i) const { return whole >> (8 * i); }
 };
 
 // The keyword of the table of up to sixteen bytes from at to its "]" at close, or nullptr.
 // Whatever the bytes are, the lookup tells: only a keyword of the table matches an entry.
+template <class Words>
 [[gnu::always_inline]] inline const keyword_data::CommonKeyword*
-CommonKeywordAt(PaddedTextWords words, std::size_t at, std::size_t close) {
+CommonKeywordAt(Words words, std::size_t at, std::size_t close) {
     const std::size_t size = close - at + 1;
     const std::uint64_t first = words.At(at);
-    // Most keywords have eight bytes or fewer, "[F1]" to "[Enter]".
-    if (size <= 8) [[likely]] {
+    if (size <= 8) {
         const std::uint64_t name = first & kLowBytes[size];
         const keyword_data::CommonKeyword& k = keyword_data::LookUpCommon(name);
         return k.name0 == name ? &k : nullptr;
@@ -221,7 +228,8 @@ struct DelayKeyword {
 
 // "[Delay" n "]" at i, n written with one to three digits and in range; size 0 for any other
 // keyword, which OtherElement then takes. word is the word at i.
-DelayKeyword DelayAt(PaddedTextWords words, std::uint64_t word, std::size_t i, std::size_t n) {
+template <class Words>
+DelayKeyword DelayAt(Words words, std::uint64_t word, std::size_t i, std::size_t n) {
     constexpr std::size_t digitsAt = kDelayKeywordPrefix.size();
     if ((word & kDelayPrefixMask) != kDelayPrefixWord || i + digitsAt + 2 > n) {
         return {};
@@ -245,19 +253,25 @@ DelayKeyword DelayAt(PaddedTextWords words, std::uint64_t word, std::size_t i, s
 // How far the bracket map reaches.
 constexpr std::size_t kMappedText = 64;
 
-// One bit for every "]" among the first kMappedText bytes of a padded text, found sixteen
-// bytes at a time; the zeros behind the text add none.
-std::uint64_t ClosingBrackets(const char* padded, std::size_t n) {
+// One bit for every "]" among the first kMappedText bytes of a text of at least 16 bytes,
+// found sixteen bytes at a time.
+std::uint64_t ClosingBrackets(const char* t, std::size_t n) {
     const std::size_t mapped = n < kMappedText ? n : kMappedText;
     std::uint64_t bits = 0;
-    for (std::size_t block = 0; block < mapped; block += 16) {
-        bits |= std::uint64_t{words::Bytes16EqualTo(padded + block, ']')} << block;
+    std::size_t block = 0;
+    for (; block + 16 <= mapped; block += 16) {
+        bits |= std::uint64_t{words::Bytes16EqualTo(t + block, ']')} << block;
+    }
+    if (block != mapped) {
+        // The last sixteen bytes, overlapping the blocks before them.
+        const std::size_t last = mapped - 16;
+        bits |= std::uint64_t{words::Bytes16EqualTo(t + last, ']')} << last;
     }
     return bits;
 }
 
 // The first "]" at or after at, or, when there is none within sixteen bytes, n.
-std::size_t ClosingBracketNear(PaddedTextWords words, std::size_t at, std::size_t n) {
+template <class Words> std::size_t ClosingBracketNear(Words words, std::size_t at, std::size_t n) {
     if (const std::uint64_t marks = words::BytesEqualTo(words.At(at), ']'); marks != 0) {
         return at + words::FirstMarkedByte(marks);
     }
@@ -269,13 +283,14 @@ std::size_t ClosingBracketNear(PaddedTextWords words, std::size_t at, std::size_
     return n;
 }
 
-// The fast loop over a padded text. `closing` maps the "]" of its first kMappedText bytes. A
-// keyword ends at the first "]" after its "[", and in a run of keywords the next begins right
-// behind it; so within the map the keywords of a run are found without waiting for each other
-// to be read, the usual case. Beyond it, each "]" is looked for in the words that follow the
-// "[".
-std::uint8_t* EncodeText(PaddedTextWords words, const char* t, std::size_t n, std::uint64_t closing,
-                         std::uint8_t* out) {
+// The fast loop, for either kind of text. `closing` maps the "]" of the text's first `mapped`
+// bytes (none for a text of fewer than sixteen). A keyword ends at the first "]" after its
+// "[", and in a run of keywords the next begins right behind it; so within the map the
+// keywords of a run are found without waiting for each other to be read, the usual case.
+// Beyond it, each "]" is looked for in the words that follow the "[".
+template <class Words>
+std::uint8_t* EncodeText(Words words, const char* t, std::size_t n, std::size_t mapped,
+                         std::uint64_t closing, std::uint8_t* out) {
     std::uint8_t* o = out;
     std::uint8_t scanCode = 0;
     std::size_t i = 0;
@@ -290,8 +305,7 @@ std::uint8_t* EncodeText(PaddedTextWords words, const char* t, std::size_t n, st
         }
         if (first == '[') {
             const std::size_t start = i;
-            if (const std::uint64_t pending =
-                    i < kMappedText ? closing & (~std::uint64_t{0} << i) : 0;
+            if (const std::uint64_t pending = i < mapped ? closing & (~std::uint64_t{0} << i) : 0;
                 pending != 0) {
                 for (std::uint64_t rest = pending; rest != 0; rest &= rest - 1) {
                     const auto close =
@@ -352,27 +366,18 @@ std::uint8_t* EncodeText(PaddedTextWords words, const char* t, std::size_t n, st
     return o;
 }
 
-// A record's text is copied before it is encoded, with zeros behind it, so that no read has
-// to stop at the text's end. Every text the key area can hold fits on the stack.
-constexpr std::size_t kStackText = kKeyAreaSize;
-
-std::uint8_t* EncodePaddedText(const char* padded, std::size_t n, std::uint8_t* out) {
-    return EncodeText({padded}, padded, n, ClosingBrackets(padded, n), out);
-}
-
 } // namespace
 
 std::uint8_t* EncodeWholeRecord(const char* t, const char* const end, std::uint8_t* const out) {
     const auto n = static_cast<std::size_t>(end - t);
-    if (n <= kStackText) {
-        char padded[kStackText + kTextSlack];
-        std::memcpy(padded, t, n);
-        std::memset(padded + n, 0, kTextSlack);
-        return EncodePaddedText(padded, n, out);
+    if (n < 8) {
+        return EncodeText(ShortTextWords{words::LoadWord(t, n)}, t, n, 0, 0, out);
     }
-    std::vector<char> padded(n + kTextSlack, '\0');
-    std::memcpy(padded.data(), t, n);
-    return EncodePaddedText(padded.data(), n, out);
+    const LongTextWords textWords{t, n - 8};
+    if (n < 16) {
+        return EncodeText(textWords, t, n, 0, 0, out);
+    }
+    return EncodeText(textWords, t, n, kMappedText, ClosingBrackets(t, n), out);
 }
 
 } // namespace zelt::encoding
