@@ -181,8 +181,8 @@ TEST(KeyContent, InvalidTexts) {
     }
 }
 
-// Texts longer than any key area are encoded whole too, with nothing read past their end; the
-// lengths straddle the size of the key area.
+// Texts longer than any key area are encoded whole too, with nothing read past their end. The
+// encoder reads eight bytes at a time, so the lengths leave different remainders of eight.
 TEST(KeyContent, LongTextsEncodeWhole) {
     for (const std::size_t length : {1960u, 1967u, 1968u, 1969u, 1976u, 4099u}) {
         const std::string plain(length - 4, 'x');
