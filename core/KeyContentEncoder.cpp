@@ -99,17 +99,43 @@ std::uint8_t* PutCode(std::uint8_t* out, const keyword_data::CommonKeyword& k) {
     return out + k.size;
 }
 
+// A scan-code record begins with its lead byte. It is put in place as soon as the record turns
+// out to be one, before its first code, instead of moving the codes behind it at the end:
+// reading back bytes just written, in wider pieces than they were written in, makes the
+// processor wait until they have reached the cache, which cost the build of a template with
+// many scan-code keys about a tenth of its time. Only the characters of a text that came
+// before its first scan-code keyword are moved here, which is rare. Returns where the record
+// goes on.
+std::uint8_t* BeginScanCodeRecord(std::uint8_t* record, std::uint8_t* o) {
+    if (o != record) {
+        MoveSmall(record + 1, record, static_cast<std::size_t>(o - record));
+    }
+    record[0] = kScanRecordLead;
+    return o + 1;
+}
+
+// The end of a record whose walk stopped early: it ends as it stands, without a lead byte, so
+// one already in place is taken out again. Only texts that the checks refuse, or that end in a
+// shift-level selector after scan-code keywords, stop so.
+std::uint8_t* EndStoppedRecord(std::uint8_t* record, std::uint8_t* o, bool leadInPlace) {
+    if (!leadInPlace) {
+        return o;
+    }
+    MoveSmall(record, record + 1, static_cast<std::size_t>(o - record - 1));
+    return o - 1;
+}
+
 // Any one element of the text at `at`, as the Encoder handles it; the fast loop leaves the
 // rarer ones here: 0x00, a stray "]", a keyword outside the table (a delay not written as one
 // to three digits in range, a shift level, an unknown one) or longer than sixteen bytes, and a
-// "[" that leaves a keyword open. Kept out of line, so that the loop's own state stays in
-// registers.
+// "[" that leaves a keyword open. record is where the record begins; in scan code mode its lead
+// byte is already in place. Kept out of line, so that the loop's own state stays in registers.
 [[gnu::noinline]] FastLoopState OtherElement(FastLoopState at, const char* end,
                                              std::uint8_t* record) {
     const char c = *at.in;
     if (c == '\0') {
         // Left out; in scan code mode, like any plain character, it empties the record.
-        at.out = at.scanCode ? record : at.out;
+        at.out = at.scanCode ? record + 1 : at.out;
         ++at.in;
         return at;
     }
@@ -126,7 +152,7 @@ std::uint8_t* PutCode(std::uint8_t* out, const keyword_data::CommonKeyword& k) {
         // Plain characters: the loop takes them itself, but any one element is handled here.
         const char* runEnd = FindSpecial(at.in + 1, end);
         if (at.scanCode) {
-            at.out = record;
+            at.out = record + 1;
         } else {
             for (const char* p = at.in; p != runEnd; ++p) {
                 *at.out++ = static_cast<std::uint8_t>(*p);
@@ -144,7 +170,10 @@ std::uint8_t* PutCode(std::uint8_t* out, const keyword_data::CommonKeyword& k) {
         // One of the few keywords of the table too long for the fast loop.
         const std::string_view rest(at.in, static_cast<std::size_t>(end - at.in));
         if (const KeywordMatch match = TableKeywordAt(rest, 0); match.entry != nullptr) {
-            at.scanCode = at.scanCode || match.entry->group != KeywordGroup::Function;
+            if (!at.scanCode && match.entry->group != KeywordGroup::Function) {
+                at.out = BeginScanCodeRecord(record, at.out);
+                at.scanCode = true;
+            }
             for (std::size_t i = 0; i < match.entry->size; ++i) {
                 *at.out++ = match.entry->bytes[i];
             }
@@ -314,14 +343,20 @@ std::uint8_t* EncodeText(Words words, const char* t, std::size_t n, std::size_t 
                     if (k == nullptr) {
                         break;
                     }
+                    if (k->scanCode > scanCode) {
+                        o = BeginScanCodeRecord(out, o);
+                        scanCode = 1;
+                    }
                     o = PutCode(o, *k);
-                    scanCode |= k->scanCode;
                     i = close + 1;
                 }
             } else if (const std::size_t close = ClosingBracketNear(words, i, n); close < n) {
                 if (const keyword_data::CommonKeyword* k = CommonKeywordAt(words, i, close)) {
+                    if (k->scanCode > scanCode) {
+                        o = BeginScanCodeRecord(out, o);
+                        scanCode = 1;
+                    }
                     o = PutCode(o, *k);
-                    scanCode |= k->scanCode;
                     i = close + 1;
                 }
             }
@@ -335,10 +370,11 @@ std::uint8_t* EncodeText(Words words, const char* t, std::size_t n, std::size_t 
                 continue;
             }
         } else if (first != ']' && first != '\0') {
-            // Plain characters, up to the next bracket or 0x00.
+            // Plain characters, up to the next bracket or 0x00. In scan code mode they empty
+            // the record, all but its lead byte.
             const auto runEnd = static_cast<std::size_t>(FindSpecial(t + i + 1, t + n) - t);
             if (scanCode != 0) {
-                o = out;
+                o = out + 1;
             } else {
                 CopySmall(o, t + i, runEnd - i);
                 o += runEnd - i;
@@ -352,16 +388,11 @@ std::uint8_t* EncodeText(Words words, const char* t, std::size_t n, std::size_t 
             return nullptr;
         }
         if (at.next == FastLoopState::Next::Stop) {
-            return at.out;
+            return EndStoppedRecord(out, at.out, at.scanCode);
         }
         i = static_cast<std::size_t>(at.in - t);
         o = at.out;
         scanCode = at.scanCode ? 1 : 0;
-    }
-    if (scanCode != 0) {
-        MoveSmall(out + 1, out, static_cast<std::size_t>(o - out));
-        out[0] = kScanRecordLead;
-        ++o;
     }
     return o;
 }

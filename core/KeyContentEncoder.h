@@ -42,11 +42,13 @@ struct KeywordEffect {
 KeywordEffect EffectOfOtherKeyword(std::string_view keyword);
 
 // The usual case in one tight loop: encodes the text [in, end) into out, which has room for
-// the whole record (end - in + 1 bytes), exactly as the Encoder below does into a
-// DirectRecord, and returns the end of the record. Gives up (nullptr) at a keyword left open
+// the whole record (end - in + 1 bytes), into the same record as the Encoder below writes into
+// a DirectRecord, and returns the end of the record. Gives up (nullptr) at a keyword left open
 // inside the text (a "[" followed by another "[" or a 0x00 before any "]", or by nothing),
-// which only the general walk follows; what it wrote by then is what the general walk writes
-// first, so the caller simply starts over with that.
+// which only the general walk follows; the caller simply starts over with that. For a text
+// that the checks accept, the general walk writes over every byte written by then. (A scan-code
+// record gets its lead byte first here and last there, so for a text they refuse, a byte can
+// differ behind the record.)
 std::uint8_t* EncodeWholeRecord(const char* in, const char* end, std::uint8_t* out);
 
 // Builds the record of a text into a LimitedRecord (room may run out) or a DirectRecord (it
