@@ -244,6 +244,29 @@ CommonKeywordAt(Words words, std::size_t at, std::size_t close) {
     return nullptr;
 }
 
+// CommonKeywordAt for a keyword whose "]" the bracket map found, in a text of at least sixteen
+// bytes. Each word is read whole from inside the text, the one that holds the "]" ending with
+// it, so no read has to be moved back at the end of the text and no byte behind the keyword
+// needs masking.
+[[gnu::always_inline]] inline const keyword_data::CommonKeyword*
+MappedKeywordAt(const char* t, std::size_t at, std::size_t close) {
+    const std::size_t size = close - at + 1;
+    if (size <= 8) {
+        // A keyword among the first eight bytes is read from the start of the text.
+        const std::uint64_t name = close >= 7 ? words::LoadWord(t + close - 7, 8) >> (64 - 8 * size)
+                                              : words::LoadWord(t + at, 8) & kLowBytes[size];
+        const keyword_data::CommonKeyword& k = keyword_data::LookUpCommon(name);
+        return k.name0 == name ? &k : nullptr;
+    }
+    if (size <= 16) {
+        const std::uint64_t first = words::LoadWord(t + at, 8);
+        const std::uint64_t name = words::LoadWord(t + close - 7, 8) >> (128 - 8 * size);
+        const keyword_data::CommonKeyword& k = keyword_data::LookUpCommon(first, name);
+        return k.name0 == first && k.name1 == name ? &k : nullptr;
+    }
+    return nullptr;
+}
+
 constexpr std::uint64_t kDelayPrefixWord =
     words::LoadWord(kDelayKeywordPrefix.data(), kDelayKeywordPrefix.size());
 constexpr std::uint64_t kDelayPrefixMask =
@@ -312,14 +335,15 @@ template <class Words> std::size_t ClosingBracketNear(Words words, std::size_t a
     return n;
 }
 
-// The fast loop, for either kind of text. `closing` maps the "]" of the text's first `mapped`
-// bytes (none for a text of fewer than sixteen). A keyword ends at the first "]" after its
+// The fast loop, for either kind of text. `closing` maps the "]" of the text's first
+// kMappedText bytes (none for a text of fewer than sixteen, whose map is empty). A keyword ends at
+// the first "]" after its
 // "[", and in a run of keywords the next begins right behind it; so within the map the
 // keywords of a run are found without waiting for each other to be read, the usual case.
 // Beyond it, each "]" is looked for in the words that follow the "[".
 template <class Words>
-std::uint8_t* EncodeText(Words words, const char* t, std::size_t n, std::size_t mapped,
-                         std::uint64_t closing, std::uint8_t* out) {
+[[gnu::noinline]] std::uint8_t* EncodeText(Words words, const char* t, std::size_t n,
+                                           std::uint64_t closing, std::uint8_t* out) {
     std::uint8_t* o = out;
     std::uint8_t scanCode = 0;
     std::size_t i = 0;
@@ -334,12 +358,13 @@ std::uint8_t* EncodeText(Words words, const char* t, std::size_t n, std::size_t 
         }
         if (first == '[') {
             const std::size_t start = i;
-            if (const std::uint64_t pending = i < mapped ? closing & (~std::uint64_t{0} << i) : 0;
+            if (const std::uint64_t pending =
+                    i < kMappedText ? closing & (~std::uint64_t{0} << i) : 0;
                 pending != 0) {
                 for (std::uint64_t rest = pending; rest != 0; rest &= rest - 1) {
                     const auto close =
                         static_cast<std::size_t>(static_cast<unsigned>(std::countr_zero(rest)));
-                    const keyword_data::CommonKeyword* k = CommonKeywordAt(words, i, close);
+                    const keyword_data::CommonKeyword* k = MappedKeywordAt(t, i, close);
                     if (k == nullptr) {
                         break;
                     }
@@ -402,13 +427,13 @@ std::uint8_t* EncodeText(Words words, const char* t, std::size_t n, std::size_t 
 std::uint8_t* EncodeWholeRecord(const char* t, const char* const end, std::uint8_t* const out) {
     const auto n = static_cast<std::size_t>(end - t);
     if (n < 8) {
-        return EncodeText(ShortTextWords{words::LoadWord(t, n)}, t, n, 0, 0, out);
+        return EncodeText(ShortTextWords{words::LoadWord(t, n)}, t, n, 0, out);
     }
     const LongTextWords textWords{t, n - 8};
     if (n < 16) {
-        return EncodeText(textWords, t, n, 0, 0, out);
+        return EncodeText(textWords, t, n, 0, out);
     }
-    return EncodeText(textWords, t, n, kMappedText, ClosingBrackets(t, n), out);
+    return EncodeText(textWords, t, n, ClosingBrackets(t, n), out);
 }
 
 } // namespace zelt::encoding
