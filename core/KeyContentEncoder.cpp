@@ -34,6 +34,18 @@ constexpr bool NoKeywordOutgrowsItsName() {
 }
 static_assert(NoKeywordOutgrowsItsName());
 
+// PutCode writes a code's first two bytes together; a name of at least three characters keeps
+// them within the text's room.
+constexpr bool EveryNameHasThreeCharacters() {
+    for (const ScanCodeKeyword& k : keyword_data::kAllKeywords) {
+        if (k.name.size() < 3) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EveryNameHasThreeCharacters());
+
 } // namespace
 
 bool RecordReadsBack(std::string_view record) {
@@ -83,20 +95,23 @@ struct FastLoopState {
     enum class Next { Go, Stop, GiveUp } next;
 };
 
-// The bytes of a keyword of the table, each written once, so that nothing past the record is
-// touched.
+// The bytes of a keyword of the table. The first two are written together, also for a code of
+// one byte: what follows the code, the next code or the record's terminator, writes over the
+// second. The keyword has at least three characters, so the two bytes stay within the text's
+// room.
 std::uint8_t* PutCode(std::uint8_t* out, const keyword_data::CommonKeyword& k) {
-    out[0] = static_cast<std::uint8_t>(k.bytes);
-    if (k.size > 1) {
-        out[1] = static_cast<std::uint8_t>(k.bytes >> 8);
-        if (k.size > 2) {
-            out[2] = static_cast<std::uint8_t>(k.bytes >> 16);
-            if (k.size > 3) {
-                out[3] = static_cast<std::uint8_t>(k.bytes >> 24);
-            }
+    // Read once: to the compiler, out might point into k.
+    const std::uint32_t bytes = k.bytes;
+    const std::size_t size = k.size;
+    out[0] = static_cast<std::uint8_t>(bytes);
+    out[1] = static_cast<std::uint8_t>(bytes >> 8);
+    if (size > 2) {
+        out[2] = static_cast<std::uint8_t>(bytes >> 16);
+        if (size > 3) {
+            out[3] = static_cast<std::uint8_t>(bytes >> 24);
         }
     }
-    return out + k.size;
+    return out + size;
 }
 
 // A scan-code record begins with its lead byte. It is put in place as soon as the record turns
@@ -348,10 +363,8 @@ template <class Words>
     std::uint8_t scanCode = 0;
     std::size_t i = 0;
     while (i < n) {
-        const std::uint64_t word = words.At(i);
-        const auto first = static_cast<char>(word);
-        const auto second = static_cast<char>(word >> 8);
-        if ((first == '[' || first == ']') && second == first && i + 1 < n) {
+        const char first = t[i];
+        if ((first == '[' || first == ']') && i + 1 < n && t[i + 1] == first) {
             *o++ = first == '[' ? kLeftBracketCode : kRightBracketCode;
             i += 2;
             continue;
@@ -388,7 +401,7 @@ template <class Words>
             if (i != start) {
                 continue;
             }
-            if (const DelayKeyword delay = DelayAt(words, word, i, n); delay.size != 0) {
+            if (const DelayKeyword delay = DelayAt(words, words.At(i), i, n); delay.size != 0) {
                 *o++ = kFunctionCode;
                 *o++ = static_cast<std::uint8_t>(delay.value);
                 i += delay.size;

@@ -182,5 +182,36 @@ TEST(KeyContentProperties, DecodingABuiltTemplateAndBuildingAgainReproducesIt) {
     EXPECT_LT(overflowing, 280);
 }
 
+// The records last in record order end the key area's contents; whatever they hold, the old
+// bytes behind their terminators must stay as they were. The encoder writes some codes
+// together with the byte after them, which only the next code or the terminator may cover.
+TEST(KeyContentProperties, BuildingLeavesTheBytesBehindTheLastRecordAlone) {
+    ContentGenerator generator(4242);
+    for (int round = 0; round < 2000; ++round) {
+        TemplateData data;
+        data.modelCode = kModelRM0410;
+        data.image = MakeNewImage(data.modelCode);
+        std::fill(data.image.begin(), data.image.begin() + kKeyAreaSize, 0x77);
+        const int filled = 1 + round % 3;
+        for (int r = kKeyCount - filled; r < kKeyCount; ++r) {
+            std::string text;
+            do {
+                text = generator.Content(generator.AnyKind());
+            } while (!IsValidContent(text));
+            data.keyContents[static_cast<std::size_t>(kRecordOrder[r] - 1)] = text;
+        }
+        BuildKeyArea(data);
+        // No record holds a 0x00, so the 176th one ends the last record.
+        std::size_t terminators = 0;
+        std::size_t end = 0;
+        while (terminators < kKeyCount) {
+            terminators += data.image[end++] == 0x00 ? 1 : 0;
+        }
+        for (std::size_t i = end; i < kKeyAreaSize; ++i) {
+            ASSERT_EQ(data.image[i], 0x77) << "round " << round << " offset " << i;
+        }
+    }
+}
+
 } // namespace
 } // namespace zelt
