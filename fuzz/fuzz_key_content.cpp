@@ -55,6 +55,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(EncodeKeyContent(decoded.text) == record);
     Require(IsValidContent(decoded.text));
 
+    // The general walk, which the builder uses where room is short, writes the same record as
+    // the fast loop when the room holds it exactly.
+    if (record.size() <= text.size()) {
+        std::string exact(record.size(), '\0');
+        const RecordFit whole = EncodeKeyContentInto(
+            text, {reinterpret_cast<std::uint8_t*>(exact.data()), exact.size()});
+        Require(whole.complete && whole.size == record.size() && exact == record);
+    }
+
     // A cut record, as the builder writes it when the key area is full, reads back as itself.
     const std::size_t room = size == 0 ? 0 : data[0] % (record.size() + 1);
     std::string buffer(room, '\0');
