@@ -351,11 +351,10 @@ template <class Words> std::size_t ClosingBracketNear(Words words, std::size_t a
 }
 
 // The fast loop, for either kind of text. `closing` maps the "]" of the text's first
-// kMappedText bytes (none for a text of fewer than sixteen, whose map is empty). A keyword ends at
-// the first "]" after its
-// "[", and in a run of keywords the next begins right behind it; so within the map the
-// keywords of a run are found without waiting for each other to be read, the usual case.
-// Beyond it, each "]" is looked for in the words that follow the "[".
+// kMappedText bytes (it is empty for a text of fewer than sixteen). A keyword ends at the
+// first "]" after its "[", and in a run of keywords the next begins right behind it; so within
+// the map the keywords of a run are found without waiting for each other to be read, the
+// usual case. Beyond it, each "]" is looked for in the words that follow the "[".
 template <class Words>
 [[gnu::noinline]] std::uint8_t* EncodeText(Words words, const char* t, std::size_t n,
                                            std::uint64_t closing, std::uint8_t* out) {

@@ -46,9 +46,9 @@ KeywordEffect EffectOfOtherKeyword(std::string_view keyword);
 // a DirectRecord, and returns the end of the record. Gives up (nullptr) at a keyword left open
 // inside the text (a "[" followed by another "[" or a 0x00 before any "]", or by nothing),
 // which only the general walk follows; the caller simply starts over with that. For a text
-// that the checks accept, the general walk writes over every byte written by then. (A scan-code
-// record gets its lead byte first here and last there, so for a text they refuse, a byte can
-// differ behind the record.)
+// that the checks accept, the general walk writes over every byte written by then. (Here a
+// scan-code record gets its lead byte first, and a code of one byte is written together with
+// the byte after it; so for a text they refuse, bytes behind the record can differ.)
 std::uint8_t* EncodeWholeRecord(const char* in, const char* end, std::uint8_t* out);
 
 // Builds the record of a text into a LimitedRecord (room may run out) or a DirectRecord (it
