@@ -204,9 +204,10 @@ TEST(KeyContentProperties, BuildingLeavesTheBytesBehindTheLastRecordAlone) {
         // No record holds a 0x00, so the 176th one ends the last record.
         std::size_t terminators = 0;
         std::size_t end = 0;
-        while (terminators < kKeyCount) {
+        while (terminators < kKeyCount && end < kKeyAreaSize) {
             terminators += data.image[end++] == 0x00 ? 1 : 0;
         }
+        ASSERT_EQ(terminators, static_cast<std::size_t>(kKeyCount)) << "round " << round;
         for (std::size_t i = end; i < kKeyAreaSize; ++i) {
             ASSERT_EQ(data.image[i], 0x77) << "round " << round << " offset " << i;
         }
