@@ -239,22 +239,30 @@ struct ShortTextWords {
     std::uint64_t At(std::size_t i) const { return whole >> (8 * i); }
 };
 
+// The entry of the table for a keyword packed into one word (at most eight bytes) or two, or
+// nullptr. Whatever the words hold, the lookup tells: only a keyword of the table matches.
+[[gnu::always_inline]] inline const keyword_data::CommonKeyword* FindCommon(std::uint64_t name) {
+    const keyword_data::CommonKeyword& k = keyword_data::LookUpCommon(name);
+    return k.name0 == name ? &k : nullptr;
+}
+
+[[gnu::always_inline]] inline const keyword_data::CommonKeyword* FindCommon(std::uint64_t first,
+                                                                            std::uint64_t second) {
+    const keyword_data::CommonKeyword& k = keyword_data::LookUpCommon(first, second);
+    return k.name0 == first && k.name1 == second ? &k : nullptr;
+}
+
 // The keyword of the table of up to sixteen bytes from at to its "]" at close, or nullptr.
-// Whatever the bytes are, the lookup tells: only a keyword of the table matches an entry.
 template <class Words>
 [[gnu::always_inline]] inline const keyword_data::CommonKeyword*
 CommonKeywordAt(Words words, std::size_t at, std::size_t close) {
     const std::size_t size = close - at + 1;
     const std::uint64_t first = words.At(at);
     if (size <= 8) {
-        const std::uint64_t name = first & kLowBytes[size];
-        const keyword_data::CommonKeyword& k = keyword_data::LookUpCommon(name);
-        return k.name0 == name ? &k : nullptr;
+        return FindCommon(first & kLowBytes[size]);
     }
     if (size <= 16) {
-        const std::uint64_t name = words.At(at + 8) & kLowBytes[size - 8];
-        const keyword_data::CommonKeyword& k = keyword_data::LookUpCommon(first, name);
-        return k.name0 == first && k.name1 == name ? &k : nullptr;
+        return FindCommon(first, words.At(at + 8) & kLowBytes[size - 8]);
     }
     return nullptr;
 }
@@ -268,16 +276,12 @@ MappedKeywordAt(const char* t, std::size_t at, std::size_t close) {
     const std::size_t size = close - at + 1;
     if (size <= 8) {
         // A keyword among the first eight bytes is read from the start of the text.
-        const std::uint64_t name = close >= 7 ? words::LoadWord(t + close - 7, 8) >> (64 - 8 * size)
-                                              : words::LoadWord(t + at, 8) & kLowBytes[size];
-        const keyword_data::CommonKeyword& k = keyword_data::LookUpCommon(name);
-        return k.name0 == name ? &k : nullptr;
+        return FindCommon(close >= 7 ? words::LoadWord(t + close - 7, 8) >> (64 - 8 * size)
+                                     : words::LoadWord(t + at, 8) & kLowBytes[size]);
     }
     if (size <= 16) {
-        const std::uint64_t first = words::LoadWord(t + at, 8);
-        const std::uint64_t name = words::LoadWord(t + close - 7, 8) >> (128 - 8 * size);
-        const keyword_data::CommonKeyword& k = keyword_data::LookUpCommon(first, name);
-        return k.name0 == first && k.name1 == name ? &k : nullptr;
+        return FindCommon(words::LoadWord(t + at, 8),
+                          words::LoadWord(t + close - 7, 8) >> (128 - 8 * size));
     }
     return nullptr;
 }
@@ -294,10 +298,10 @@ struct DelayKeyword {
 };
 
 // "[Delay" n "]" at i, n written with one to three digits and in range; size 0 for any other
-// keyword, which OtherElement then takes. word is the word at i.
-template <class Words>
-DelayKeyword DelayAt(Words words, std::uint64_t word, std::size_t i, std::size_t n) {
+// keyword, which OtherElement then takes.
+template <class Words> DelayKeyword DelayAt(Words words, std::size_t i, std::size_t n) {
     constexpr std::size_t digitsAt = kDelayKeywordPrefix.size();
+    const std::uint64_t word = words.At(i);
     if ((word & kDelayPrefixMask) != kDelayPrefixWord || i + digitsAt + 2 > n) {
         return {};
     }
@@ -361,6 +365,16 @@ template <class Words>
     std::uint8_t* o = out;
     std::uint8_t scanCode = 0;
     std::size_t i = 0;
+    // A keyword of the table, ending at close: its code, with the lead byte first if it is the
+    // record's first scan-code keyword.
+    const auto putKeyword = [&](const keyword_data::CommonKeyword& k, std::size_t close) {
+        if (k.scanCode > scanCode) {
+            o = BeginScanCodeRecord(out, o);
+            scanCode = 1;
+        }
+        o = PutCode(o, k);
+        i = close + 1;
+    };
     while (i < n) {
         const char first = t[i];
         if ((first == '[' || first == ']') && i + 1 < n && t[i + 1] == first) {
@@ -380,27 +394,17 @@ template <class Words>
                     if (k == nullptr) {
                         break;
                     }
-                    if (k->scanCode > scanCode) {
-                        o = BeginScanCodeRecord(out, o);
-                        scanCode = 1;
-                    }
-                    o = PutCode(o, *k);
-                    i = close + 1;
+                    putKeyword(*k, close);
                 }
             } else if (const std::size_t close = ClosingBracketNear(words, i, n); close < n) {
                 if (const keyword_data::CommonKeyword* k = CommonKeywordAt(words, i, close)) {
-                    if (k->scanCode > scanCode) {
-                        o = BeginScanCodeRecord(out, o);
-                        scanCode = 1;
-                    }
-                    o = PutCode(o, *k);
-                    i = close + 1;
+                    putKeyword(*k, close);
                 }
             }
             if (i != start) {
                 continue;
             }
-            if (const DelayKeyword delay = DelayAt(words, words.At(i), i, n); delay.size != 0) {
+            if (const DelayKeyword delay = DelayAt(words, i, n); delay.size != 0) {
                 *o++ = kFunctionCode;
                 *o++ = static_cast<std::uint8_t>(delay.value);
                 i += delay.size;
