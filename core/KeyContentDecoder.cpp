@@ -154,8 +154,15 @@ constexpr std::size_t kLongestShiftLevel = 16;  // "[ShiftLevel1967]" and then s
 // Records are decoded from a copy of their bytes with zeros behind it: a record that runs off
 // the end reads terminators there, so no read needs a check. A byte that a prefix or 0xFD
 // consumes is read even when it is a terminator, so a record can read two bytes past the end
-// before it stops; and a run of plain characters is looked at sixteen bytes at a time.
-constexpr std::size_t kReadAhead = 16;
+// before it stops; runs of plain characters are copied sixteen bytes at a time, from up to
+// three bytes past the end; and the map of run stops covers whole words of 64 bytes.
+constexpr std::size_t kPadding = 64;
+
+// The size of a padded copy of size bytes: at least kPadding zeros behind them, rounded up
+// to whole words of the stop map.
+constexpr std::size_t PaddedSize(std::size_t size) {
+    return (size + kPadding + 63) / 64 * 64;
+}
 
 // Where decoding stands: the next byte to read and the next character to write. Both are
 // passed and returned by value, so that they stay in registers while characters are written
@@ -194,49 +201,96 @@ inline std::uint32_t AsciiRunStops(const std::uint8_t* p) {
                                       static_cast<char>(kSeparatorCode));
 }
 
-// A run of characters shown as themselves, from its first byte at in: copied sixteen bytes at
-// a time into the text room's slack, and ended, at the latest, by the zeros behind the key
-// area.
-inline Cursor CopyAsciiRun(const std::uint8_t* in, char* out) {
-    for (;;) {
-        const std::uint32_t stops = AsciiRunStops(in);
-        std::memcpy(out, in, 16);
-        if (stops != 0) {
-            const auto size = static_cast<std::size_t>(std::countr_zero(stops));
-            return {in + size, out + size};
+// One bit for every byte that ends a run of plain characters in an ASCII record (bit i of
+// word w for byte 64 w + i), found for all bytes before decoding begins. Decoding then finds
+// the end of each run from the bits alone, without waiting until the bytes of the run before
+// it have been read: in a template of text keys, that wait was most of the decoding time.
+void MapRunStops(const std::uint8_t* bytes, std::size_t size, std::uint64_t* stops) {
+    for (std::size_t word = 0; word < size / 64; ++word) {
+        std::uint64_t bits = 0;
+        for (std::size_t block = 0; block < 64; block += 16) {
+            bits |= std::uint64_t{AsciiRunStops(bytes + 64 * word + block)} << block;
         }
-        in += 16;
-        out += 16;
+        stops[word] = bits;
     }
 }
 
-[[gnu::always_inline]] inline Cursor DecodeAsciiRecord(const std::uint8_t* in, char* out) {
-    for (std::uint8_t c = *in++; c != kRecordTerminator; c = *in++) {
-        switch (c) {
-        case kCarriageReturnCode:
-            out = Put(out, kCarriageReturn);
-            break;
-        case kLeftBracketCode:
-            out = Put(out, kLiteralLeftBracket);
-            break;
-        case kRightBracketCode:
-            out = Put(out, kLiteralRightBracket);
-            break;
-        case kFunctionCode:
-            out = Put(out, kAsciiFunctionNames[*in++]);
-            break;
-        case kSeparatorCode:
-            out = Put(out, kSeparator);
-            break;
-        default: {
-            const Cursor run = CopyAsciiRun(in - 1, out);
-            in = run.in;
-            out = run.out;
-            break;
+// Walks the run stops from a position on. The stops of the current word stay in a register,
+// so the next one is found with two bit operations rather than a load.
+class RunStopWalker {
+public:
+    explicit RunStopWalker(const std::uint64_t* stops) : stops_(stops) {}
+
+    void Seek(std::size_t at) {
+        wordStart_ = at & ~std::size_t{63};
+        bits_ = stops_[at / 64] & (~std::uint64_t{0} << (at % 64));
+    }
+
+    // The next stop; the zeros behind the bytes are stops, so there always is one.
+    std::size_t Next() {
+        while (bits_ == 0) {
+            wordStart_ += 64;
+            bits_ = stops_[wordStart_ / 64];
         }
+        const std::size_t stop = wordStart_ + static_cast<unsigned>(std::countr_zero(bits_));
+        bits_ &= bits_ - 1;
+        return stop;
+    }
+
+private:
+    const std::uint64_t* stops_;
+    std::uint64_t bits_ = 0;
+    std::size_t wordStart_ = 0;
+};
+
+// Where decoding stands, as an offset into the padded bytes, and the next character to write.
+struct Position {
+    std::size_t at;
+    char* out;
+};
+
+// The plain characters before a stop, copied sixteen bytes at a time into the text room's
+// slack (also when there are none).
+inline void CopyRun(char* out, const std::uint8_t* in, std::size_t size) {
+    std::size_t done = 0;
+    do {
+        std::memcpy(out + done, in + done, 16);
+        done += 16;
+    } while (done < size);
+}
+
+// What an ASCII record shows for the stops that stand for themselves alone: a carriage
+// return, a literal bracket, a separator.
+constexpr std::array<PaddedName, 256> kAsciiStopNames = [] {
+    std::array<PaddedName, 256> names{};
+    names[kCarriageReturnCode] = kCarriageReturn;
+    names[kLeftBracketCode] = kLiteralLeftBracket;
+    names[kRightBracketCode] = kLiteralRightBracket;
+    names[kSeparatorCode] = kSeparator;
+    return names;
+}();
+
+// An ASCII record from at, where stops stands. An empty record is one whose first stop is its
+// terminator.
+[[gnu::always_inline]] inline Position DecodeAsciiRecord(const std::uint8_t* bytes, Position at,
+                                                         RunStopWalker& stops) {
+    for (;;) {
+        const std::size_t stop = stops.Next();
+        CopyRun(at.out, bytes + at.at, stop - at.at);
+        at.out += stop - at.at;
+        at.at = stop + 1;
+        const std::uint8_t c = bytes[stop];
+        if (c == kRecordTerminator) {
+            return at;
+        }
+        if (c == kFunctionCode) {
+            // The byte it consumes may itself be a stop.
+            at.out = Put(at.out, kAsciiFunctionNames[bytes[at.at]]);
+            stops.Seek(++at.at);
+        } else {
+            at.out = Put(at.out, kAsciiStopNames[c]);
         }
     }
-    return {in, out};
 }
 
 // Bytes without a keyword (set 1 break codes among them) are skipped. A byte that a prefix or
@@ -285,15 +339,16 @@ inline Cursor CopyAsciiRun(const std::uint8_t* in, char* out) {
     }
 }
 
-[[gnu::always_inline]] inline Cursor DecodeOneRecord(Cursor at) {
-    const std::uint8_t first = *at.in;
-    if (first == kScanRecordLead) {
-        return DecodeScanCodeRecord(at.in + 1, at.out);
+// The record at at, where stops stands; leaves stops where the next record begins.
+[[gnu::always_inline]] inline Position DecodeOneRecord(const std::uint8_t* bytes, Position at,
+                                                       RunStopWalker& stops) {
+    if (bytes[at.at] != kScanRecordLead) {
+        return DecodeAsciiRecord(bytes, at, stops);
     }
-    if (first == kRecordTerminator) {
-        return {at.in + 1, at.out};
-    }
-    return DecodeAsciiRecord(at.in, at.out);
+    const Cursor done = DecodeScanCodeRecord(bytes + at.at + 1, at.out);
+    const auto next = static_cast<std::size_t>(done.in - bytes);
+    stops.Seek(next);
+    return {next, done.out};
 }
 
 // Replaces a key's text. Most often (decoding the same template again) it keeps its length,
@@ -319,12 +374,22 @@ char* TextRoom(std::size_t bytes) {
     return storage.data();
 }
 
-// A copy of bytes with kReadAhead zeros behind it, kept per thread like the text room.
-const std::uint8_t* PaddedCopy(std::span<const std::uint8_t> bytes) {
-    thread_local std::vector<std::uint8_t> storage;
-    storage.assign(bytes.begin(), bytes.end());
-    storage.resize(bytes.size() + kReadAhead, kRecordTerminator);
-    return storage.data();
+// A copy of bytes with zeros behind it and the map of its run stops, kept per thread like the
+// text room.
+struct PaddedCopy {
+    const std::uint8_t* bytes;
+    const std::uint64_t* stops;
+};
+
+PaddedCopy CopyWithStops(std::span<const std::uint8_t> bytes) {
+    thread_local std::vector<std::uint8_t> copy;
+    thread_local std::vector<std::uint64_t> stops;
+    const std::size_t size = PaddedSize(bytes.size());
+    copy.assign(bytes.begin(), bytes.end());
+    copy.resize(size, kRecordTerminator);
+    stops.resize(size / 64);
+    MapRunStops(copy.data(), size, stops.data());
+    return {copy.data(), stops.data()};
 }
 
 } // namespace
@@ -335,11 +400,13 @@ std::size_t DecodeRecordInto(std::span<const std::uint8_t> bytes, std::size_t of
         return offset; // an empty record that reads nothing
     }
     const std::span<const std::uint8_t> rest = bytes.subspan(offset);
-    const std::uint8_t* in = PaddedCopy(rest);
+    const PaddedCopy copy = CopyWithStops(rest);
     char* text = TextRoom(rest.size());
-    const Cursor done = DecodeOneRecord({in, text});
+    RunStopWalker stops(copy.stops);
+    stops.Seek(0);
+    const Position done = DecodeOneRecord(copy.bytes, {0, text}, stops);
     out.append(text, static_cast<std::size_t>(done.out - text));
-    return offset + std::min(static_cast<std::size_t>(done.in - in), rest.size());
+    return offset + std::min(done.at, rest.size());
 }
 
 DecodedRecord DecodeRecord(const TemplateImage& image, std::size_t offset) {
@@ -352,18 +419,25 @@ void DecodeImage(TemplateData& data) {
     // The running position is not held to the key area: in a damaged image with too few
     // terminators, the last records run on into the fields behind it. Only the end of the
     // image ends them.
-    std::array<std::uint8_t, kImageSize + kReadAhead> image;
+    std::array<std::uint8_t, PaddedSize(kImageSize)> image;
     std::memcpy(image.data(), data.image.data(), kImageSize);
     std::fill(image.begin() + kImageSize, image.end(), kRecordTerminator);
-    const std::uint8_t* const end = image.data() + kImageSize;
+    std::array<std::uint64_t, PaddedSize(kImageSize) / 64> stopBits;
+    MapRunStops(image.data(), image.size(), stopBits.data());
+    RunStopWalker stops(stopBits.data());
+    stops.Seek(0);
     char* const text = TextRoom(kImageSize);
-    const std::uint8_t* in = image.data();
+    std::size_t at = 0;
     for (int key : kRecordOrder) {
-        const Cursor done = DecodeOneRecord({in, text});
+        const Position done = DecodeOneRecord(image.data(), {at, text}, stops);
         AssignText(data.keyContents[static_cast<std::size_t>(key - 1)], text,
                    static_cast<std::size_t>(done.out - text));
-        // Records after the end of the image are empty.
-        in = std::min(done.in, end);
+        at = done.at;
+        if (at > kImageSize) {
+            // Records after the end of the image are empty.
+            at = kImageSize;
+            stops.Seek(at);
+        }
     }
     MirrorKeyLock(data.keyContents, data.modelCode);
 }
