@@ -33,6 +33,9 @@ TEST(DecodeRecord, AsciiRecords) {
         {"FD FF 00", "[Delay255]", 3},
         // FD consumes the following byte even when it is the terminator; the record goes on.
         {"FD 00 41 00", "[Delay0]A", 4},
+        // Nor does a byte it consumes show for itself.
+        {"FD 0D 41 00", "[Delay13]A", 4},
+        {"FD 5D 5D 00", "[Delay93]]]", 4},
         {"FE 61 FE 00", "[Separator]a[Separator]", 4},
         {"01 7F 80 FF E0 F0 00", "\x01\x7F\x80\xFF\xE0\xF0", 7},
     };
@@ -184,6 +187,27 @@ TEST(DecodeImage, RecordsFollowTheRecordOrderWithOneRunningPosition) {
     EXPECT_EQ(data.keyContents[119], "I0"); // then 120 down to 113
     EXPECT_EQ(data.keyContents[0], "X4");   // key 1 is record 127
     EXPECT_EQ(data.keyContents[160], "T6"); // key 161 is the last one
+}
+
+// A scan-code record of any length, then ASCII records whose bytes with a meaning of their own
+// (0xFD and the byte it consumes among them) fall on every position around the 64-byte steps
+// in which the decoder looks for them.
+TEST(DecodeImage, AsciiRecordsAfterScanCodeRecordsOfEveryLength) {
+    for (int length = 0; length <= 140; ++length) {
+        std::string hex = "FF ";
+        std::string scanCodes;
+        for (int i = 0; i < length; ++i) {
+            hex += "1E ";
+            scanCodes += "[A]";
+        }
+        hex += "00 61 FD 0D 62 0D 00 FD 00 63 00 64 5B 00";
+        const TemplateData data = Decoded(ImageWithKeyArea(hex.c_str()), kModelRM0410);
+        EXPECT_EQ(data.keyContents[kRecordOrder[0] - 1], scanCodes) << length;
+        EXPECT_EQ(data.keyContents[kRecordOrder[1] - 1], "a[Delay13]b[CR]") << length;
+        EXPECT_EQ(data.keyContents[kRecordOrder[2] - 1], "[Delay0]c") << length;
+        EXPECT_EQ(data.keyContents[kRecordOrder[3] - 1], "d[[") << length;
+        EXPECT_EQ(data.keyContents[kRecordOrder[4] - 1], "") << length;
+    }
 }
 
 TEST(DecodeImage, SwallowedTerminatorShiftsTheFollowingRecords) {
