@@ -29,18 +29,6 @@ std::size_t CopyMirroredRecord(std::uint8_t* area, std::size_t pos, std::size_t 
     return size;
 }
 
-// EncodeKeyContentInto, with its usual case (room for the whole record) done right here.
-RecordFit EncodeRecord(const std::string& text, std::span<std::uint8_t> room) {
-    if (text.size() < room.size()) {
-        const char* in = text.data();
-        if (const std::uint8_t* end =
-                encoding::EncodeWholeRecord(in, in + text.size(), room.data())) {
-            return {static_cast<std::size_t>(end - room.data()), true};
-        }
-    }
-    return EncodeKeyContentInto(text, room);
-}
-
 } // namespace
 
 void MirrorKeyLock(std::array<std::string, kKeyCount>& keyContents, int modelCode) {
@@ -83,13 +71,31 @@ bool ValidateAllKeys(const TemplateData& data, MessageSink& messages) {
     return true;
 }
 
+namespace {
+
+// Where the room of record r ends: room is kept for the terminators of this and every later
+// record, so that the key area always holds all 176 records, however long the contents are.
+std::size_t RoomEnd(int r) {
+    return kKeyAreaSize - static_cast<std::size_t>(kKeyCount - r);
+}
+
+// The position of the KeyLock key's record in the record order.
+int KeyLockRecord() {
+    static const int record = static_cast<int>(
+        std::find(kRecordOrder.begin(), kRecordOrder.end(), kKeyLockKey) - kRecordOrder.begin());
+    return record;
+}
+
+} // namespace
+
 void BuildKeyArea(TemplateData& data) {
     MirrorKeyLock(data.keyContents, data.modelCode);
-    const bool mirrorsKeyLock = data.modelCode == kModelRM0480;
+    const int mirrorRecord = data.modelCode == kModelRM0480 ? KeyLockRecord() : kKeyCount;
     std::uint8_t* const area = data.image.data();
     std::size_t pos = 0;
     bool full = false;
-    for (int r = 0; r < kKeyCount; ++r) {
+    int r = 0;
+    while (r < kKeyCount) {
         // The record index holds the start of every 32nd record; it is known right here.
         if (r != 0 && r % kRecordIndexStep == 0) {
             const std::size_t at =
@@ -97,21 +103,35 @@ void BuildKeyArea(TemplateData& data) {
             area[at] = static_cast<std::uint8_t>(pos & 0xFF);
             area[at + 1] = static_cast<std::uint8_t>(pos >> 8);
         }
-        const int key = kRecordOrder[r];
-        // Room is kept for the terminators of this and every later record, so that the key
-        // area always holds all 176 records, however long the contents are.
-        const std::size_t room = kKeyAreaSize - static_cast<std::size_t>(kKeyCount - r) - pos;
-        if (mirrorsKeyLock && key == kKeyLockKey) {
+        if (!full && r != mirrorRecord) {
+            // The usual records in one go, up to the next record index entry or the KeyLock
+            // record; whatever they stop at is taken one record at a time below.
+            const int runEnd = std::min({(r / kRecordIndexStep + 1) * kRecordIndexStep, kKeyCount,
+                                         r < mirrorRecord ? mirrorRecord : kKeyCount});
+            const encoding::WholeRecords done = encoding::EncodeWholeRecords(
+                data.keyContents.data(),
+                {kRecordOrder.begin() + r, static_cast<std::size_t>(runEnd - r)}, area + pos,
+                area + RoomEnd(r));
+            r += static_cast<int>(done.count);
+            pos = static_cast<std::size_t>(done.end - area);
+            if (r == runEnd) {
+                continue;
+            }
+        }
+        const int key = kRecordOrder[static_cast<std::size_t>(r)];
+        const std::size_t room = RoomEnd(r) - pos;
+        if (r == mirrorRecord) {
             pos += CopyMirroredRecord(area, pos, room);
         } else if (const std::string& text = Content(data.keyContents, key);
                    !full && !text.empty()) {
-            const RecordFit fit = EncodeRecord(text, {area + pos, room});
+            const RecordFit fit = EncodeKeyContentInto(text, {area + pos, room});
             pos += fit.size;
             // Once a record has been cut, the records after it stay empty rather than filling
             // the little room left with contents out of order.
             full = !fit.complete;
         }
         area[pos++] = 0x00;
+        ++r;
     }
     if (full) {
         std::fill(area + pos, area + kKeyAreaSize, 0x00);

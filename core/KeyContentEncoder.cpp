@@ -360,8 +360,8 @@ template <class Words> std::size_t ClosingBracketNear(Words words, std::size_t a
 // the map the keywords of a run are found without waiting for each other to be read, the
 // usual case. Beyond it, each "]" is looked for in the words that follow the "[".
 template <class Words>
-[[gnu::noinline]] std::uint8_t* EncodeText(Words words, const char* t, std::size_t n,
-                                           std::uint64_t closing, std::uint8_t* out) {
+[[gnu::always_inline]] inline std::uint8_t* EncodeText(Words words, const char* t, std::size_t n,
+                                                       std::uint64_t closing, std::uint8_t* out) {
     std::uint8_t* o = out;
     std::uint8_t scanCode = 0;
     std::size_t i = 0;
@@ -438,18 +438,64 @@ template <class Words>
     return o;
 }
 
-} // namespace
-
-std::uint8_t* EncodeWholeRecord(const char* t, const char* const end, std::uint8_t* const out) {
-    const auto n = static_cast<std::size_t>(end - t);
+// The words and bracket map that the fast loop needs for a text of n bytes, handed to encode
+// together with the text, and its result.
+template <class Encode>
+[[gnu::always_inline]] inline std::uint8_t* EncodeWith(Encode encode, const char* t, std::size_t n,
+                                                       std::uint8_t* out) {
     if (n < 8) {
-        return EncodeText(ShortTextWords{words::LoadWord(t, n)}, t, n, 0, out);
+        return encode(ShortTextWords{words::LoadWord(t, n)}, t, n, 0, out);
     }
     const LongTextWords textWords{t, n - 8};
     if (n < 16) {
-        return EncodeText(textWords, t, n, 0, out);
+        return encode(textWords, t, n, 0, out);
     }
-    return EncodeText(textWords, t, n, ClosingBrackets(t, n), out);
+    return encode(textWords, t, n, ClosingBrackets(t, n), out);
+}
+
+// The fast loop as a call of its own, for one text at a time: inlined into EncodeWholeRecord,
+// every record paid for saving six registers twice.
+template <class Words>
+[[gnu::noinline]] std::uint8_t* EncodeTextApart(Words words, const char* t, std::size_t n,
+                                                std::uint64_t closing, std::uint8_t* out) {
+    return EncodeText(words, t, n, closing, out);
+}
+
+} // namespace
+
+std::uint8_t* EncodeWholeRecord(const char* t, const char* const end, std::uint8_t* const out) {
+    return EncodeWith(
+        [](auto words, const char* text, std::size_t n, std::uint64_t closing,
+           std::uint8_t* record) { return EncodeTextApart(words, text, n, closing, record); },
+        t, static_cast<std::size_t>(end - t), out);
+}
+
+WholeRecords EncodeWholeRecords(const std::string* contents, std::span<const int> keys,
+                                std::uint8_t* out, const std::uint8_t* roomEnd) {
+    std::size_t count = 0;
+    for (const int key : keys) {
+        const std::string& text = contents[key - 1];
+        if (const std::size_t n = text.size(); n != 0) {
+            if (n >= static_cast<std::size_t>(roomEnd - out)) {
+                break;
+            }
+            std::uint8_t* const end = EncodeWith(
+                [](auto words, const char* t, std::size_t size, std::uint64_t closing,
+                   std::uint8_t* record) __attribute__((always_inline)) {
+                    return EncodeText(words, t, size, closing, record);
+                },
+                text.data(), n, out);
+            if (end == nullptr) {
+                break;
+            }
+            out = end;
+        }
+        *out++ = kRecordTerminator;
+        // Each later record leaves room for one terminator fewer behind it.
+        ++roomEnd;
+        ++count;
+    }
+    return {count, out};
 }
 
 } // namespace zelt::encoding

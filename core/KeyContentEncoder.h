@@ -14,6 +14,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -50,6 +51,21 @@ KeywordEffect EffectOfOtherKeyword(std::string_view keyword);
 // scan-code record gets its lead byte first, and a code of one byte is written together with
 // the byte after it; so for a text they refuse, bytes behind the record can differ.)
 std::uint8_t* EncodeWholeRecord(const char* in, const char* end, std::uint8_t* out);
+
+// How far EncodeWholeRecords got: the records it wrote, and where the next one goes.
+struct WholeRecords {
+    std::size_t count;
+    std::uint8_t* end;
+};
+
+// The records of the texts of keys (contents[key - 1], in the order given) one after another
+// from out, each followed by its terminator, for as long as each text is shorter than its
+// room and the fast loop takes it: the first record's room ends at roomEnd, and each later
+// one's a byte further on. Empty texts take their terminator alone. Building a whole key area
+// this way keeps the fast loop's state in registers from one record to the next, instead of
+// saving and restoring it around a call per record.
+WholeRecords EncodeWholeRecords(const std::string* contents, std::span<const int> keys,
+                                std::uint8_t* out, const std::uint8_t* roomEnd);
 
 // Builds the record of a text into a LimitedRecord (room may run out) or a DirectRecord (it
 // cannot). A shift-level selector, a keyword without translation and a stray "]" end the walk
