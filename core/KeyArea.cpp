@@ -29,6 +29,19 @@ std::size_t CopyMirroredRecord(std::uint8_t* area, std::size_t pos, std::size_t 
     return size;
 }
 
+// Where the room of record r ends: room is kept for the terminators of this and every later
+// record, so that the key area always holds all 176 records, however long the contents are.
+std::size_t RoomEnd(int r) {
+    return kKeyAreaSize - static_cast<std::size_t>(kKeyCount - r);
+}
+
+// The position of the KeyLock key's record in the record order.
+int KeyLockRecord() {
+    static const int record = static_cast<int>(
+        std::find(kRecordOrder.begin(), kRecordOrder.end(), kKeyLockKey) - kRecordOrder.begin());
+    return record;
+}
+
 } // namespace
 
 void MirrorKeyLock(std::array<std::string, kKeyCount>& keyContents, int modelCode) {
@@ -70,23 +83,6 @@ bool ValidateAllKeys(const TemplateData& data, MessageSink& messages) {
     }
     return true;
 }
-
-namespace {
-
-// Where the room of record r ends: room is kept for the terminators of this and every later
-// record, so that the key area always holds all 176 records, however long the contents are.
-std::size_t RoomEnd(int r) {
-    return kKeyAreaSize - static_cast<std::size_t>(kKeyCount - r);
-}
-
-// The position of the KeyLock key's record in the record order.
-int KeyLockRecord() {
-    static const int record = static_cast<int>(
-        std::find(kRecordOrder.begin(), kRecordOrder.end(), kKeyLockKey) - kRecordOrder.begin());
-    return record;
-}
-
-} // namespace
 
 void BuildKeyArea(TemplateData& data) {
     MirrorKeyLock(data.keyContents, data.modelCode);
