@@ -479,6 +479,8 @@ WholeRecords EncodeWholeRecords(const std::string* contents, std::span<const int
             if (n >= static_cast<std::size_t>(roomEnd - out)) {
                 break;
             }
+            // The fast loop inlined right here: a call would save and restore its registers
+            // for every record.
             std::uint8_t* const end = EncodeWith(
                 [](auto words, const char* t, std::size_t size, std::uint64_t closing,
                    std::uint8_t* record) __attribute__((always_inline)) {
