@@ -92,16 +92,17 @@ inline std::uint32_t Bytes16EqualTo(const char* p, char b) {
 #endif
 }
 
-// The positions of any of the bytes a, b and c among the 16 bytes at p, one bit each.
-inline std::uint32_t Bytes16EqualToAnyOf(const char* p, char a, char b, char c) {
+// The positions of any of the given bytes among the 16 bytes at p, one bit each.
+template <class... Bytes> inline std::uint32_t Bytes16EqualToAnyOf(const char* p, Bytes... bytes) {
 #if defined(__SSE2__)
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const __m128i any = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(a)),
-                                                  _mm_cmpeq_epi8(bytes, _mm_set1_epi8(b))),
-                                     _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)));
+    // The 16 bytes are read once and compared with each byte; the marks are gathered once.
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    __m128i any = _mm_setzero_si128();
+    ((any = _mm_or_si128(any, _mm_cmpeq_epi8(chunk, _mm_set1_epi8(static_cast<char>(bytes))))),
+     ...);
     return static_cast<std::uint32_t>(_mm_movemask_epi8(any));
 #else
-    return Bytes16EqualTo(p, a) | Bytes16EqualTo(p, b) | Bytes16EqualTo(p, c);
+    return (Bytes16EqualTo(p, static_cast<char>(bytes)) | ...);
 #endif
 }
 

@@ -192,13 +192,9 @@ char* PutNumbered(char* out, std::string_view prefix, int value) {
 // The bytes among the sixteen at p that an ASCII record does not show as themselves, one bit
 // each: they end a run of plain characters.
 inline std::uint32_t AsciiRunStops(const std::uint8_t* p) {
-    const char* bytes = reinterpret_cast<const char*>(p);
-    return words::Bytes16EqualToAnyOf(bytes, static_cast<char>(kRecordTerminator),
-                                      static_cast<char>(kCarriageReturnCode),
-                                      static_cast<char>(kLeftBracketCode)) |
-           words::Bytes16EqualToAnyOf(bytes, static_cast<char>(kRightBracketCode),
-                                      static_cast<char>(kFunctionCode),
-                                      static_cast<char>(kSeparatorCode));
+    return words::Bytes16EqualToAnyOf(reinterpret_cast<const char*>(p), kRecordTerminator,
+                                      kCarriageReturnCode, kLeftBracketCode, kRightBracketCode,
+                                      kFunctionCode, kSeparatorCode);
 }
 
 // One bit for every byte that ends a run of plain characters in an ASCII record (bit i of
