@@ -377,12 +377,15 @@ template <class Words>
     };
     while (i < n) {
         const char first = t[i];
-        if ((first == '[' || first == ']') && i + 1 < n && t[i + 1] == first) {
-            *o++ = first == '[' ? kLeftBracketCode : kRightBracketCode;
-            i += 2;
-            continue;
-        }
+        // "[[" and "]]" are literal brackets; a "]" alone, a keyword outside the table and
+        // 0x00 go to OtherElement below.
+        const bool doubled = i + 1 < n && t[i + 1] == first;
         if (first == '[') {
+            if (doubled) {
+                *o++ = kLeftBracketCode;
+                i += 2;
+                continue;
+            }
             const std::size_t start = i;
             if (const std::uint64_t pending =
                     i < kMappedText ? closing & (~std::uint64_t{0} << i) : 0;
@@ -410,7 +413,13 @@ template <class Words>
                 i += delay.size;
                 continue;
             }
-        } else if (first != ']' && first != '\0') {
+        } else if (first == ']') {
+            if (doubled) {
+                *o++ = kRightBracketCode;
+                i += 2;
+                continue;
+            }
+        } else if (first != '\0') {
             // Plain characters, up to the next bracket or 0x00. In scan code mode they empty
             // the record, all but its lead byte.
             const auto runEnd = static_cast<std::size_t>(FindSpecial(t + i + 1, t + n) - t);
